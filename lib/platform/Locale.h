@@ -1,0 +1,32 @@
+// Win32 boundary: characters, case and width mapping, locales, code pages, platform
+// version (kernel32, user32).
+#pragma once
+
+#include "platform/WinTypes.h"
+
+namespace Win {
+
+// The next character of a zero-terminated text; at the terminator, the terminator itself.
+char* CharNextA(const char* current);
+// Count of bytes mapped in place.
+DWORD CharLowerBuffA(char* text, DWORD length);
+DWORD CharUpperBuffA(char* text, DWORD length);
+// Count written (or needed when destinationSize is 0), the terminator included for a
+// zero-terminated source (-1); 0 on failure (ERROR_INSUFFICIENT_BUFFER when too small).
+int LCMapStringA(LCID locale, DWORD flags, const char* source, int sourceLength, char* destination,
+                 int destinationSize);
+// CSTR_LESS_THAN, CSTR_EQUAL or CSTR_GREATER_THAN; 0 on failure.
+int CompareStringA(LCID locale, DWORD flags, const char* string1, int length1, const char* string2,
+                   int length2);
+
+LCID GetThreadLocale();
+// Count written, the zero included; 0 on failure.
+int GetLocaleInfoA(LCID locale, LCTYPE type, char* data, int size);
+UINT GetACP();
+BOOL GetCPInfo(UINT codePage, CPINFO* info);
+BOOL IsDBCSLeadByteEx(UINT codePage, BYTE testChar);
+int GetSystemMetrics(int index);
+// Zero on failure; the caller sets dwOSVersionInfoSize first.
+BOOL GetVersionExA(OSVERSIONINFOA* info);
+
+}  // namespace Win

@@ -1,0 +1,100 @@
+// Win32 constants with their documented values, for logic code and the simulation.
+// The Windows implementation never includes this file: there <windows.h> defines the
+// same names as macros.
+#pragma once
+
+#include "platform/WinTypes.h"
+
+namespace Win {
+
+constexpr BOOL FALSE = 0;
+constexpr BOOL TRUE = 1;
+
+// Error codes (GetLastError).
+constexpr DWORD ERROR_SUCCESS = 0;
+constexpr DWORD ERROR_FILE_NOT_FOUND = 2;
+constexpr DWORD ERROR_PATH_NOT_FOUND = 3;
+constexpr DWORD ERROR_ACCESS_DENIED = 5;
+constexpr DWORD ERROR_INVALID_HANDLE = 6;
+constexpr DWORD ERROR_NO_MORE_FILES = 18;
+constexpr DWORD ERROR_SHARING_VIOLATION = 32;
+constexpr DWORD ERROR_HANDLE_EOF = 38;
+constexpr DWORD ERROR_INVALID_PARAMETER = 87;
+constexpr DWORD ERROR_BROKEN_PIPE = 109;
+constexpr DWORD ERROR_INSUFFICIENT_BUFFER = 122;
+constexpr DWORD ERROR_ALREADY_EXISTS = 183;
+constexpr DWORD ERROR_MORE_DATA = 234;
+constexpr DWORD ERROR_NO_TOKEN = 1008;
+
+inline HANDLE const INVALID_HANDLE_VALUE = reinterpret_cast<HANDLE>(static_cast<std::intptr_t>(-1));
+constexpr DWORD INVALID_FILE_ATTRIBUTES = 0xFFFFFFFF;
+constexpr DWORD INFINITE = 0xFFFFFFFF;
+constexpr DWORD WAIT_TIMEOUT = 258;
+constexpr DWORD WAIT_FAILED = 0xFFFFFFFF;
+
+// Files.
+constexpr DWORD FILE_ATTRIBUTE_READONLY = 0x01;
+constexpr DWORD FILE_ATTRIBUTE_HIDDEN = 0x02;
+constexpr DWORD FILE_ATTRIBUTE_SYSTEM = 0x04;
+constexpr DWORD FILE_ATTRIBUTE_VOLUME = 0x08;  // the volume label bit of search masks
+constexpr DWORD FILE_ATTRIBUTE_DIRECTORY = 0x10;
+constexpr DWORD FILE_ATTRIBUTE_ARCHIVE = 0x20;
+constexpr DWORD FILE_ATTRIBUTE_NORMAL = 0x80;
+constexpr DWORD GENERIC_READ = 0x80000000;
+constexpr DWORD GENERIC_WRITE = 0x40000000;
+constexpr DWORD FILE_SHARE_READ = 0x1;
+constexpr DWORD FILE_SHARE_WRITE = 0x2;
+constexpr DWORD FILE_SHARE_DELETE = 0x4;
+constexpr DWORD CREATE_NEW = 1;
+constexpr DWORD CREATE_ALWAYS = 2;
+constexpr DWORD OPEN_EXISTING = 3;
+constexpr DWORD OPEN_ALWAYS = 4;
+
+// Processes.
+constexpr DWORD CREATE_DEFAULT_ERROR_MODE = 0x04000000;
+constexpr int SW_HIDE = 0;
+constexpr int SW_SHOWNORMAL = 1;
+
+// Registry.
+inline HKEY const HKEY_CLASSES_ROOT = reinterpret_cast<HKEY>(static_cast<std::uintptr_t>(0x80000000u));
+inline HKEY const HKEY_CURRENT_USER = reinterpret_cast<HKEY>(static_cast<std::uintptr_t>(0x80000001u));
+inline HKEY const HKEY_LOCAL_MACHINE = reinterpret_cast<HKEY>(static_cast<std::uintptr_t>(0x80000002u));
+constexpr DWORD KEY_QUERY_VALUE = 0x0001;
+constexpr DWORD KEY_SET_VALUE = 0x0002;
+constexpr DWORD KEY_CREATE_SUB_KEY = 0x0004;
+constexpr DWORD KEY_ENUMERATE_SUB_KEYS = 0x0008;
+constexpr DWORD KEY_WRITE = 0x20006;
+constexpr DWORD KEY_ALL_ACCESS = 0xF003F;
+constexpr DWORD REG_NONE = 0;
+constexpr DWORD REG_SZ = 1;
+constexpr DWORD REG_EXPAND_SZ = 2;
+constexpr DWORD REG_BINARY = 3;
+constexpr DWORD REG_DWORD = 4;
+constexpr DWORD REG_OPTION_NON_VOLATILE = 0;
+constexpr DWORD REG_CREATED_NEW_KEY = 1;
+constexpr DWORD REG_OPENED_EXISTING_KEY = 2;
+
+// Clipboard.
+constexpr UINT CF_TEXT = 1;
+constexpr UINT CF_BITMAP = 2;
+
+// Locale and text.
+constexpr LCID LOCALE_USER_DEFAULT = 0x0400;
+constexpr LCID LOCALE_SYSTEM_DEFAULT = 0x0800;
+constexpr LCTYPE LOCALE_IDEFAULTANSICODEPAGE = 0x1004;
+constexpr DWORD LCMAP_HALFWIDTH = 0x00400000;
+constexpr DWORD LCMAP_FULLWIDTH = 0x00800000;
+constexpr DWORD SORT_STRINGSORT = 0x1000;
+constexpr DWORD NORM_IGNORECASE = 0x1;
+constexpr int CSTR_LESS_THAN = 1;
+constexpr int CSTR_EQUAL = 2;
+constexpr int CSTR_GREATER_THAN = 3;
+constexpr int SM_DBCSENABLED = 42;
+constexpr UINT CP_ACP = 0;
+
+// Platforms (dwPlatformId).
+constexpr DWORD VER_PLATFORM_WIN32s = 0;
+constexpr DWORD VER_PLATFORM_WIN32_WINDOWS = 1;
+constexpr DWORD VER_PLATFORM_WIN32_NT = 2;
+
+}  // namespace Win

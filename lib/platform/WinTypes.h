@@ -1,0 +1,112 @@
+// The types of the Win32 boundary: plain types of our own with the names, sizes and
+// layouts of the Win32 ones, so that logic code never includes <windows.h>.
+// Constants live in WinConstants.h (their Win32 names are macros in <windows.h>).
+#pragma once
+
+#include <cstdint>
+
+namespace Win {
+
+// Calling convention of the platform's own functions and of callbacks it calls.
+#if defined(_WIN32)
+#define VORLA_WINAPI __attribute__((stdcall))
+#else
+#define VORLA_WINAPI
+#endif
+
+using BOOL = int;
+using BYTE = std::uint8_t;
+using WORD = std::uint16_t;
+using DWORD = std::uint32_t;
+using UINT = std::uint32_t;
+using LONG = std::int32_t;
+using LCID = std::uint32_t;
+using LCTYPE = std::uint32_t;
+using HRESULT = std::int32_t;
+using WPARAM = std::uintptr_t;
+using LPARAM = std::intptr_t;
+using LRESULT = std::intptr_t;
+using INT_PTR = std::intptr_t;
+
+using HANDLE = void*;
+struct HWND_tag;
+using HWND = HWND_tag*;
+struct HKEY_tag;
+using HKEY = HKEY_tag*;
+struct HINSTANCE_tag;
+using HINSTANCE = HINSTANCE_tag*;
+using HMODULE = HINSTANCE;
+struct HICON_tag;
+using HICON = HICON_tag*;
+using HGLOBAL = HANDLE;
+using FARPROC = void (*)();
+
+struct FILETIME {
+  DWORD dwLowDateTime;
+  DWORD dwHighDateTime;
+};
+
+struct OSVERSIONINFOA {
+  DWORD dwOSVersionInfoSize;
+  DWORD dwMajorVersion;
+  DWORD dwMinorVersion;
+  DWORD dwBuildNumber;
+  DWORD dwPlatformId;
+  char szCSDVersion[128];
+};
+static_assert(sizeof(OSVERSIONINFOA) == 148);
+
+constexpr int MAX_DEFAULTCHAR = 2;
+constexpr int MAX_LEADBYTES = 12;
+struct CPINFO {
+  UINT MaxCharSize;
+  BYTE DefaultChar[MAX_DEFAULTCHAR];
+  BYTE LeadByte[MAX_LEADBYTES];
+};
+
+struct WIN32_FIND_DATAA {
+  DWORD dwFileAttributes;
+  FILETIME ftCreationTime;
+  FILETIME ftLastAccessTime;
+  FILETIME ftLastWriteTime;
+  DWORD nFileSizeHigh;
+  DWORD nFileSizeLow;
+  DWORD dwReserved0;
+  DWORD dwReserved1;
+  char cFileName[260];
+  char cAlternateFileName[14];
+};
+
+// The 32-bit layout of STARTUPINFOA; the simulation keeps the same fields.
+struct STARTUPINFOA {
+  DWORD cb;
+  char* lpReserved;
+  char* lpDesktop;
+  char* lpTitle;
+  DWORD dwX;
+  DWORD dwY;
+  DWORD dwXSize;
+  DWORD dwYSize;
+  DWORD dwXCountChars;
+  DWORD dwYCountChars;
+  DWORD dwFillAttribute;
+  DWORD dwFlags;
+  WORD wShowWindow;
+  WORD cbReserved2;
+  BYTE* lpReserved2;
+  HANDLE hStdInput;
+  HANDLE hStdOutput;
+  HANDLE hStdError;
+};
+
+struct PROCESS_INFORMATION {
+  HANDLE hProcess;
+  HANDLE hThread;
+  DWORD dwProcessId;
+  DWORD dwThreadId;
+};
+
+// GetLongPathNameA is looked up at run time (it is missing on early platforms).
+using GetLongPathNameAProc = DWORD(VORLA_WINAPI*)(const char* shortPath, char* longPath, DWORD size);
+
+}  // namespace Win

@@ -1,0 +1,38 @@
+// Simulation only: the simulated file system's entries, for the files of this folder.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/WinTypes.h"
+
+namespace Sim::Detail {
+
+struct FileNode {
+  std::string name;
+  std::string shortName;  // empty when the name is itself a valid 8.3 name
+  Win::DWORD attributes = 0;
+  std::string content;
+  Win::FILETIME lastWrite{};
+  FileNode* parent = nullptr;
+  std::vector<std::unique_ptr<FileNode>> children;
+  int openHandles = 0;  // open file handles; a file in use is neither moved nor deleted
+
+  bool IsFolder() const { return (attributes & 0x10) != 0; }
+  FileNode* Child(const std::string& childName) const;  // by long or short name
+};
+
+// The entry at path, or null with *error set to ERROR_FILE_NOT_FOUND (the last part is
+// missing) or ERROR_PATH_NOT_FOUND (a folder on the way is missing).
+FileNode* FindNode(const std::string& path, Win::DWORD* error = nullptr);
+// The folder that would hold path and the name it would have there; null folder as above.
+FileNode* FindParent(const std::string& path, std::string* name, Win::DWORD* error = nullptr);
+// The parts of a path: drive ("C:") first, then the names; "." and ".." resolved, the
+// current folder put in front of a relative path.
+std::vector<std::string> SplitPath(const std::string& path);
+// Whether name matches a Windows wildcard pattern (* and ?), without regard to ASCII case.
+bool MatchesWildcard(const std::string& pattern, const std::string& name);
+Win::FILETIME Now();
+
+}  // namespace Sim::Detail

@@ -1,0 +1,154 @@
+// Simulation only: the simulated machine's core: reset, processes, handles, last error.
+#include "Machine.h"
+
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "Sim.h"
+#include "platform/Process.h"
+
+namespace Sim {
+namespace Detail {
+namespace {
+
+struct Handle {
+  std::shared_ptr<Object> object;
+  Win::DWORD owner;
+};
+
+struct Core {
+  std::map<std::uintptr_t, Handle> handles;
+  std::uintptr_t nextHandle = 0x100;
+  Win::DWORD lastError = 0;
+  Win::DWORD currentProcess = 0;
+  Win::DWORD lastProcess = 0;
+};
+Core core;
+
+std::vector<void (*)()>& Resets() {
+  static std::vector<void (*)()> resets;
+  return resets;
+}
+
+// The end of one simulated process, as the test thread waits for it.
+struct ProcessRun {
+  std::mutex lock;
+  std::condition_variable ended;
+  bool done = false;
+  bool exitedByCall = false;
+  int exitCode = 0;
+
+  void End(int code, bool byCall) {
+    std::lock_guard<std::mutex> guard(lock);
+    done = true;
+    exitedByCall = byCall;
+    exitCode = code;
+    ended.notify_all();
+  }
+};
+std::shared_ptr<ProcessRun> activeRun;
+
+}  // namespace
+
+void Fail(const char* what, const char* file, int line) {
+  std::fprintf(stderr, "%s:%d: simulation invariant broken: %s\n", file, line, what);
+  std::abort();
+}
+
+bool RegisterReset(void (*reset)()) {
+  Resets().push_back(reset);
+  return true;
+}
+
+Win::HANDLE AddHandle(std::shared_ptr<Object> object) {
+  core.nextHandle += 4;
+  core.handles[core.nextHandle] = Handle{std::move(object), core.currentProcess};
+  return reinterpret_cast<Win::HANDLE>(core.nextHandle);
+}
+
+Object* HandleObject(Win::HANDLE handle) {
+  auto found = core.handles.find(reinterpret_cast<std::uintptr_t>(handle));
+  return found == core.handles.end() ? nullptr : found->second.object.get();
+}
+
+bool RemoveHandle(Win::HANDLE handle) {
+  return core.handles.erase(reinterpret_cast<std::uintptr_t>(handle)) == 1;
+}
+
+void SetLastError(Win::DWORD error) { core.lastError = error; }
+
+bool SameName(const std::string& a, const std::string& b) { return AsciiUpper(a) == AsciiUpper(b); }
+
+std::string AsciiUpper(std::string text) {
+  for (char& c : text) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 0x20);
+  }
+  return text;
+}
+
+}  // namespace Detail
+
+void Reset() {
+  Detail::core.handles.clear();
+  Detail::core.lastError = 0;
+  for (auto reset : Detail::Resets()) reset();
+}
+
+Win::DWORD CurrentProcessId() { return Detail::core.currentProcess; }
+
+int RunProcess(const std::function<int()>& body) {
+  using Detail::core;
+  SIM_CHECK(!Detail::activeRun);
+  auto run = std::make_shared<Detail::ProcessRun>();
+  Detail::activeRun = run;
+  core.currentProcess = ++core.lastProcess;
+  std::thread program([run, body] { run->End(body(), false); });
+  {
+    std::unique_lock<std::mutex> guard(run->lock);
+    run->ended.wait(guard, [&] { return run->done; });
+  }
+  // A program that called ExitProcess never resumes; its thread is left waiting.
+  if (run->exitedByCall) {
+    program.detach();
+  } else {
+    program.join();
+  }
+  // The end of a process closes its handles.
+  for (auto it = core.handles.begin(); it != core.handles.end();) {
+    it = it->second.owner == core.currentProcess ? core.handles.erase(it) : std::next(it);
+  }
+  core.currentProcess = 0;
+  Detail::activeRun.reset();
+  return run->exitCode;
+}
+
+}  // namespace Sim
+
+namespace Win {
+
+DWORD GetLastError() { return Sim::Detail::core.lastError; }
+void SetLastError(DWORD error) { Sim::Detail::core.lastError = error; }
+
+BOOL CloseHandle(HANDLE handle) {
+  if (Sim::Detail::RemoveHandle(handle)) return 1;
+  Sim::Detail::SetLastError(6);  // ERROR_INVALID_HANDLE
+  return 0;
+}
+
+void ExitProcess(UINT exitCode) {
+  auto run = Sim::Detail::activeRun;
+  SIM_CHECK(run);
+  run->End(static_cast<int>(exitCode), true);
+  // The simulated process is over: this thread waits for ever, as if it had ended.
+  std::mutex never;
+  std::unique_lock<std::mutex> guard(never);
+  std::condition_variable().wait(guard, [] { return false; });
+  std::abort();
+}
+
+}  // namespace Win

@@ -1,0 +1,30 @@
+// Windows only: forwards the character, locale and version calls to kernel32 and user32.
+#include "platform/Locale.h"
+
+#include "Win32.h"
+
+namespace Win {
+using Real::As;
+
+char* CharNextA(const char* current) { return ::CharNextA(current); }
+DWORD CharLowerBuffA(char* text, DWORD length) { return ::CharLowerBuffA(text, length); }
+DWORD CharUpperBuffA(char* text, DWORD length) { return ::CharUpperBuffA(text, length); }
+int LCMapStringA(LCID locale, DWORD flags, const char* source, int sourceLength, char* destination,
+                 int destinationSize) {
+  return ::LCMapStringA(locale, flags, source, sourceLength, destination, destinationSize);
+}
+int CompareStringA(LCID locale, DWORD flags, const char* string1, int length1, const char* string2,
+                   int length2) {
+  return ::CompareStringA(locale, flags, string1, length1, string2, length2);
+}
+LCID GetThreadLocale() { return ::GetThreadLocale(); }
+int GetLocaleInfoA(LCID locale, LCTYPE type, char* data, int size) {
+  return ::GetLocaleInfoA(locale, type, data, size);
+}
+UINT GetACP() { return ::GetACP(); }
+BOOL GetCPInfo(UINT codePage, CPINFO* info) { return ::GetCPInfo(codePage, As<::CPINFO>(info)); }
+BOOL IsDBCSLeadByteEx(UINT codePage, BYTE testChar) { return ::IsDBCSLeadByteEx(codePage, testChar); }
+int GetSystemMetrics(int index) { return ::GetSystemMetrics(index); }
+BOOL GetVersionExA(OSVERSIONINFOA* info) { return ::GetVersionExA(As<::OSVERSIONINFOA>(info)); }
+
+}  // namespace Win

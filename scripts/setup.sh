@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what building and testing need on Debian 12, when it is missing:
+# CMake and Ninja, GoogleTest sources, the MinGW-w64 i686 cross compilers, Wine (32-bit),
+# Xvfb, and the Japanese fonts that the dialog's labels need.
+set -euo pipefail
+
+packages=(cmake ninja-build g++ googletest python3
+          g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
+          wine wine32:i386 wine64 xvfb xauth imagemagick fonts-ipafont-gothic)
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
