@@ -1,0 +1,37 @@
+// TinyIni: INI values through GetPrivateProfileStringA and WritePrivateProfileStringA.
+#include "TinyIni.h"
+
+#include "TinyUtilsText.h"
+#include "platform/Profile.h"
+
+namespace TinyIni {
+
+const char* const BoolText[2] = {"0", "1"};
+
+std::string ReadString(const std::string& fileName, const std::string& section, const std::string& key,
+                       const std::string& defaultValue) {
+  char buffer[1024];
+  Win::DWORD count = Win::GetPrivateProfileStringA(section.c_str(), key.c_str(), defaultValue.c_str(), buffer,
+                                                   sizeof buffer, fileName.c_str());
+  return std::string(buffer, count < sizeof buffer ? count : sizeof buffer - 1);
+}
+
+std::int32_t ReadInteger(const std::string& fileName, const std::string& section, const std::string& key,
+                         std::int32_t defaultValue) {
+  return TinyUtils::StrToIntDefault(ReadString(fileName, section, key, ""), defaultValue);
+}
+
+bool ReadBool(const std::string& fileName, const std::string& section, const std::string& key, bool defaultValue) {
+  return ReadInteger(fileName, section, key, defaultValue ? 1 : 0) != 0;
+}
+
+bool WriteString(const std::string& fileName, const std::string& section, const std::string& key,
+                 const std::string& value) {
+  return Win::WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), fileName.c_str()) != 0;
+}
+
+bool WriteBool(const std::string& fileName, const std::string& section, const std::string& key, bool value) {
+  return WriteString(fileName, section, key, BoolText[value ? 1 : 0]);
+}
+
+}  // namespace TinyIni
