@@ -122,12 +122,6 @@ TEST(GetDefaultBrowserPath, AnExpandableCommandCountsAsMissing) {
   EXPECT_EQ(GetDefaultBrowserPath(), "");
 }
 
-TEST(QuoteProgramPath, QuotesOnlyAPathWithABlank) {
-  EXPECT_EQ(QuoteProgramPath("C:\\Program Files\\b.exe"), "\"C:\\Program Files\\b.exe\"");
-  EXPECT_EQ(QuoteProgramPath("C:\\Browser\\b.exe"), "C:\\Browser\\b.exe");
-  EXPECT_EQ(QuoteProgramPath(""), "");
-}
-
 TEST(ExpandEnvStrings, ExpandsAndTrims) {
   Sim::SetEnvironmentVariable("Lists", "C:\\Lists");
   struct Row {
