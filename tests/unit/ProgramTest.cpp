@@ -47,9 +47,4 @@ TEST(FindProgramFolder, IsTheFolderOfTheLongFormOfTheProgramsPath) {
   EXPECT_EQ(FindProgramFolder(), "C:\\PROGRA~1\\Vorla\\");
 }
 
-TEST(FindProgramFolder, SettingsFileStandsInIt) {
-  EXPECT_EQ(SettingsFileIn("C:\\Program Files\\Vorla\\"), "C:\\Program Files\\Vorla\\Vorla.ini");
-  EXPECT_EQ(SettingsFileIn(""), "Vorla.ini");
-}
-
 }  // namespace
