@@ -5,8 +5,8 @@ Windows maps the case and the width of ANSI text by converting it to Unicode, ma
 characters and converting them back. This script derives the outcome of that round trip
 from Python's cp932 and cp1252 codecs and the Unicode character data, so the simulated
 Windows can apply it as tables. The contract tests check the same tables against the
-platform. Run it from anywhere; the output is deterministic. With --check it writes nothing and fails when
-the committed file differs from what it would write (a host test runs it so):
+platform. Run it from anywhere; the output is deterministic. With --check it writes nothing
+and fails when the committed file differs from what it would write (a host test does so):
 
     python3 tools/make_codepage_tables.py [--check]
 """
@@ -14,9 +14,10 @@ import os
 import sys
 import unicodedata
 
-OUTPUT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "lib", "platform", "CodePageTables.h"))
+ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..")
+OUTPUT = os.path.normpath(os.path.join(ROOT, "lib", "platform", "CodePageTables.h"))
 
-LEAD_BYTES = [b for b in range(0x81, 0xA0)] + [b for b in range(0xE0, 0xFD)]
+LEAD_BYTES = list(range(0x81, 0xA0)) + list(range(0xE0, 0xFD))
 TRAIL_BYTES = [b for b in range(0x40, 0xFD) if b != 0x7F]
 # A double-byte code without a character converts to the default character ・ (U+30FB).
 DEFAULT_CODE = 0x8145
