@@ -6,20 +6,11 @@
 
 #include "Fixture.h"
 #include "FixtureClipboard.h"
+#include "KnownDifferences.h"
 #include "TinyIni.h"
 #include "platform/Profile.h"
 
 namespace {
-
-// Known difference: when a double-byte character does not fit into the buffer, Wine counts
-// the byte before the terminating zero but leaves it unwritten; the simulation copies
-// size - 1 bytes, the first byte of that character included.
-bool CutCharacterLeavesItsByteUnwritten() { return !Fixture::IsSimulation(); }
-
-// Known difference: Wine rewrites the whole file on a write: blank lines go, blanks around
-// names and values go, every line ends in CR LF. Windows and the simulation change or add
-// one line and keep every other byte. Rows give Wine's result beside Windows' one.
-bool WriteRewritesTheWholeFile() { return !Fixture::IsSimulation(); }
 
 const std::string kSample =
     "; settings\r\n"
@@ -106,7 +97,8 @@ TEST(ProfileContract, ReadsValuesAsGetPrivateProfileStringADoes) {
     Win::DWORD count = Win::GetPrivateProfileStringA(row.section, row.key, row.defaultValue, buffer.data(), row.size,
                                                      file.c_str());
     ASSERT_EQ(count, row.expected.size()) << "row " << i << ": " << buffer.substr(0, count);
-    std::size_t compared = row.cutsACharacter && CutCharacterLeavesItsByteUnwritten() ? count - 1 : count;
+    std::size_t compared =
+        row.cutsACharacter ? KnownDifferences::Expected(KnownDifferences::kProfileCutCharacter, count, count - 1) : count;
     EXPECT_EQ(buffer.substr(0, compared), row.expected.substr(0, compared)) << "row " << i;
     EXPECT_EQ(buffer[count], row.size == 0 ? '#' : '\0') << "row " << i;
   }
@@ -118,7 +110,7 @@ TEST(ProfileContract, WriteChangesOrAddsOneLineAndCreatesTheFile) {
     const char* section;
     const char* key;
     std::string after;
-    std::string afterOnWine;  // empty: as after
+    std::string afterOnWine;  // empty: as after (KnownDifferences::kProfileRewrite)
   } rows[] = {
       {std::nullopt, "Option", "ExecuteURLInClipboard", "[Option]\r\nExecuteURLInClipboard=1\r\n", ""},
       {"", "Option", "ExecuteURLInClipboard", "[Option]\r\nExecuteURLInClipboard=1\r\n", ""},
@@ -147,8 +139,9 @@ TEST(ProfileContract, WriteChangesOrAddsOneLineAndCreatesTheFile) {
     std::string file = folder + "write" + std::to_string(i) + ".ini";
     if (row.before) Fixture::WriteFile(file, *row.before);
     EXPECT_NE(Win::WritePrivateProfileStringA(row.section, row.key, "1", file.c_str()), 0) << "row " << i;
-    bool wine = WriteRewritesTheWholeFile() && !row.afterOnWine.empty();
-    EXPECT_EQ(Fixture::ReadFile(file), wine ? row.afterOnWine : row.after) << "row " << i;
+    const std::string& onWine = row.afterOnWine.empty() ? row.after : row.afterOnWine;
+    EXPECT_EQ(Fixture::ReadFile(file), KnownDifferences::Expected(KnownDifferences::kProfileRewrite, row.after, onWine))
+        << "row " << i;
   }
 }
 
