@@ -13,6 +13,9 @@ namespace E2e {
 
 // Vorla.exe as built in this tree.
 std::string LauncherPath();
+// VLCheck.exe as built in this tree, and a file of the examples/ folder.
+std::string CheckerPath();
+std::string ExamplePath(const std::string& name);
 // The probe programs built beside the test program (see probe/Probe.cpp).
 std::string ProbePath();
 std::string ConsoleProbePath();
@@ -55,6 +58,15 @@ class Process {
 
 // Runs Vorla.exe with the arguments to its end; its exit code.
 DWORD RunLauncher(const std::string& arguments);
+// What a console program wrote to its standard output, and its exit code.
+struct Output {
+  DWORD exitCode;
+  std::string text;
+};
+// Runs the command line to its end without a console: standard output into a pipe,
+// standard input from NUL.
+Output RunCaptured(const std::string& commandLine);
+
 // The path in double quotes.
 std::string Quoted(const std::string& path);
 

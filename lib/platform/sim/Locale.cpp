@@ -52,10 +52,12 @@ bool IsKnownCodePage(Win::UINT codePage) { return codePage == 932 || codePage ==
 
 bool IsLeadByteOf(Win::UINT codePage, unsigned char byte) { return codePage == 932 && CodePages::IsLeadByte932(byte); }
 
-enum class Mapping { Lower, Upper, HalfWidth };
+enum class Mapping { None, Lower, Upper, HalfWidth };
 
 std::string MapCharacter(Win::UINT codePage, std::uint16_t code, Mapping mapping) {
   switch (mapping) {
+    case Mapping::None:
+      return CodePages::CodeBytes(code);
     case Mapping::Lower:
       return CodePages::CodeBytes(CodePages::LowerOf(codePage, code));
     case Mapping::Upper:
@@ -123,6 +125,12 @@ Win::DWORD MapInPlace(char* text, Win::DWORD length, Mapping mapping) {
 }  // namespace
 
 bool IsAnsiLeadByte(unsigned char byte) { return IsLeadByteOf(state.ansiCodePage, byte); }
+
+std::string ThroughUnicode(const std::string& text) {
+  std::string result;
+  for (const auto& character : MapText(state.ansiCodePage, text, Mapping::None)) result += character;
+  return result;
+}
 
 }  // namespace Detail
 
