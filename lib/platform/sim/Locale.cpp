@@ -126,62 +126,80 @@ bool HasCustomForms(Win::UINT codePage, Mapping mapping) {
   return mapping == Mapping::HalfWidth && codePage == 932 && !state.halfWidthForms.empty();
 }
 
-// The forms of the tables, one to three bytes, are copied without a call.
-void CopyForm(char* out, std::string_view form) {
-  switch (form.size()) {
-    case 3:
-      out[2] = form[2];
-      [[fallthrough]];
-    case 2:
-      out[1] = form[1];
-      [[fallthrough]];
-    case 1:
-      out[0] = form[0];
-      [[fallthrough]];
-    case 0:
-      break;
-    default:
-      std::memcpy(out, form.data(), form.size());
-  }
-}
+// Maps text character by character, as Windows maps it on its way through Unicode.
+class TMapper {
+ public:
+  TMapper(Win::UINT codePage, Mapping mapping)
+      : codePage_(codePage), forms_(Forms().Table(codePage, mapping)), custom_(HasCustomForms(codePage, mapping)) {}
 
-// Maps text character by character, as Windows maps it on its way through Unicode, into
-// destination while whole characters fit into size bytes (a null destination of size 0
-// only counts). Returns the size of the whole mapped text; fits tells whether all of it
-// was written.
-std::size_t MapText(Win::UINT codePage, std::string_view text, Mapping mapping, char* destination, std::size_t size,
-                    bool& fits) {
-  const TFormTables::TForm* forms = Forms().Table(codePage, mapping);
-  bool custom = HasCustomForms(codePage, mapping);
-  std::size_t written = 0;
-  fits = true;
-  for (std::size_t index = 0, length = 0; index < text.size(); index += length) {
-    std::uint16_t code = CharacterAt(codePage, text, index, length);
-    std::string_view form(forms[code].bytes, forms[code].length);
-    if (custom) {
-      auto found = state.halfWidthForms.find(code > 0xFF ? CodePages::Canonical932(code) : code);
-      if (found != state.halfWidthForms.end()) form = found->second;
+  std::string Mapped(std::string_view text) const {
+    std::string mapped;
+    if (custom_) {
+      for (std::size_t index = 0, length = 0; index < text.size(); index += length) mapped += FormAt(text, index, length);
+      return mapped;
     }
-    fits = fits && written + form.size() <= size;
-    if (fits) CopyForm(destination + written, form);
-    written += form.size();
+    // Every form of the tables is at most three bytes long and is copied with its padding
+    // in one go; the characters that follow overwrite the padding.
+    mapped.resize(kPadded * text.size() + kPadded);
+    char* out = mapped.data();
+    for (std::size_t index = 0, length = 0; index < text.size(); index += length) {
+      const TFormTables::TForm& form = forms_[CharacterAt(codePage_, text, index, length)];
+      std::memcpy(out, form.bytes, kPadded);
+      out += form.length;
+    }
+    mapped.resize(static_cast<std::size_t>(out - mapped.data()));
+    return mapped;
   }
-  return written;
-}
+
+  // Writes mapped, the mapped text, into destination when it fits into size bytes; else as
+  // many whole characters as fit, and false. text may lie in destination.
+  bool Write(std::string_view text, const std::string& mapped, char* destination, std::size_t size) const {
+    if (mapped.size() <= size) {
+      std::memcpy(destination, mapped.data(), mapped.size());
+      return true;
+    }
+    std::string source(text);
+    for (std::size_t index = 0, length = 0, written = 0; index < source.size(); index += length) {
+      std::string_view form = FormAt(source, index, length);
+      if (written + form.size() > size) break;
+      std::memcpy(destination + written, form.data(), form.size());
+      written += form.size();
+    }
+    return false;
+  }
+
+ private:
+  static constexpr std::size_t kPadded = sizeof(TFormTables::TForm::bytes);
+
+  // The form of the character that begins at text[index]; length is set to its bytes in text.
+  std::string_view FormAt(std::string_view text, std::size_t index, std::size_t& length) const {
+    std::uint16_t code = CharacterAt(codePage_, text, index, length);
+    if (custom_) {
+      auto found = state.halfWidthForms.find(code > 0xFF ? CodePages::Canonical932(code) : code);
+      if (found != state.halfWidthForms.end()) return found->second;
+    }
+    return {forms_[code].bytes, forms_[code].length};
+  }
+
+  Win::UINT codePage_;
+  const TFormTables::TForm* forms_;
+  bool custom_;
+};
 
 Win::DWORD MapInPlace(char* text, Win::DWORD length, Mapping mapping) {
   if (length == 0) {
     SetLastError(Win::ERROR_INVALID_PARAMETER);
     return 0;
   }
-  std::string source(text, length);
-  bool fits = false;
-  std::size_t size = MapText(state.ansiCodePage, source, mapping, text, length, fits);
+  std::string_view source(text, length);
+  TMapper mapper(state.ansiCodePage, mapping);
+  std::string mapped = mapper.Mapped(source);
   // A lone lead byte grows into the two bytes of the default character and may not fit.
-  if (!fits) {
+  if (!mapper.Write(source, mapped, text, length)) {
     SetLastError(Win::ERROR_INSUFFICIENT_BUFFER);
     return 0;
   }
+  std::size_t size = mapped.size();
   return static_cast<Win::DWORD>(size);
 }
 
@@ -244,11 +262,11 @@ int LCMapStringA(LCID locale, DWORD flags, const char* source, int sourceLength,
   // A zero-terminated source is mapped with its terminator, which the counts then include.
   std::string_view text = sourceLength < 0 ? std::string_view(source, std::strlen(source) + 1)
                                            : std::string_view(source, static_cast<std::size_t>(sourceLength));
-  bool fits = false;
-  auto needed = static_cast<int>(
-      MapText(codePage, text, Mapping::HalfWidth, destination, static_cast<std::size_t>(destinationSize), fits));
+  TMapper mapper(codePage, Mapping::HalfWidth);
+  std::string mapped = mapper.Mapped(text);
+  auto needed = static_cast<int>(mapped.size());
   if (destinationSize == 0) return needed;
-  if (!fits) {
+  if (!mapper.Write(text, mapped, destination, static_cast<std::size_t>(destinationSize))) {
     SetLastError(ERROR_INSUFFICIENT_BUFFER);
     return 0;
   }
