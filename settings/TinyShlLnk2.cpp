@@ -48,9 +48,9 @@ class TLinkObject {
 std::u16string ToWide(const std::string& text) {
   int count = Win::MultiByteToWideChar(Win::CP_ACP, 0, text.c_str(), -1, nullptr, 0);
   if (count <= 0) return {};
-  std::u16string wide(static_cast<std::size_t>(count), u'\0');
+  // The last unit written is the terminator, which lands on the string's own.
+  std::u16string wide(static_cast<std::size_t>(count - 1), u'\0');
   if (Win::MultiByteToWideChar(Win::CP_ACP, 0, text.c_str(), -1, wide.data(), count) != count) return {};
-  wide.pop_back();  // the terminator, which the string keeps on its own
   return wide;
 }
 

@@ -5,8 +5,6 @@
 
 #include "Win32.h"
 
-#include <new>
-
 #include <objbase.h>
 #include <shlobj.h>
 
@@ -79,13 +77,13 @@ HRESULT Wrap(::IUnknown* real, const GUID& iid, void** object) {
   HRESULT result = real->QueryInterface(RealGuid(iid), &found);
   if (FAILED(result)) return result;
   if (RealGuid(iid) == __uuidof(::IShellLinkA)) {
-    *object = static_cast<IShellLinkA*>(new (std::nothrow) ShellLink(static_cast<::IShellLinkA*>(found)));
+    *object = static_cast<IShellLinkA*>(new ShellLink(static_cast<::IShellLinkA*>(found)));
   } else if (RealGuid(iid) == __uuidof(::IPersistFile)) {
-    *object = static_cast<IPersistFile*>(new (std::nothrow) PersistFile(static_cast<::IPersistFile*>(found)));
+    *object = static_cast<IPersistFile*>(new PersistFile(static_cast<::IPersistFile*>(found)));
   } else if (RealGuid(iid) == __uuidof(::IUnknown)) {
-    *object = static_cast<IUnknown*>(new (std::nothrow) Unknown(static_cast<::IUnknown*>(found)));
+    *object = static_cast<IUnknown*>(new Unknown(static_cast<::IUnknown*>(found)));
   }
-  if (*object == nullptr) {
+  if (*object == nullptr) {  // an interface we have no wrapper for
     static_cast<::IUnknown*>(found)->Release();
     return E_NOINTERFACE;
   }
