@@ -59,11 +59,9 @@ bool IsWesternLanguage() {
 
 std::uint32_t CodePageOfLocale(std::uint32_t locale) {
   char buffer[7] = {};
-  auto systemCodePage = static_cast<std::int32_t>(Win::GetACP());
-  if (Win::GetLocaleInfoA(locale, Win::LOCALE_IDEFAULTANSICODEPAGE, buffer, sizeof buffer) == 0) {
-    return static_cast<std::uint32_t>(systemCodePage);
-  }
-  return static_cast<std::uint32_t>(StrToIntDefault(std::string(buffer, strnlen(buffer, sizeof buffer)), systemCodePage));
+  if (Win::GetLocaleInfoA(locale, Win::LOCALE_IDEFAULTANSICODEPAGE, buffer, sizeof buffer) == 0) return Win::GetACP();
+  std::string text(buffer, strnlen(buffer, sizeof buffer));
+  return static_cast<std::uint32_t>(StrToIntDefault(text, static_cast<std::int32_t>(Win::GetACP())));
 }
 
 void BuildLeadByteSet(std::uint32_t codePage) {

@@ -27,4 +27,9 @@ std::string ShortPathOf(const std::string& path);
 bool Exists(const std::string& path);
 std::string ReadFile(const std::string& path);
 
+// --- Text, files and searches ---
+// Whether the platform under test is Wine standing in for Windows (see KnownDifferences.h).
+bool IsWine();
+void SetLastWriteTime(const std::string& path, Win::FILETIME time);
+
 }  // namespace Fixture

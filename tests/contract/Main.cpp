@@ -21,7 +21,7 @@ class FreshState : public ::testing::EmptyTestEventListener {
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
-  std::printf("Contract tests against: %s\n", Fixture::PlatformName());
+  std::printf("Contract tests against: %s%s\n", Fixture::PlatformName(), Fixture::IsWine() ? " (Wine)" : "");
   ::testing::UnitTest::GetInstance()->listeners().Append(new FreshState);
   return RUN_ALL_TESTS();
 }

@@ -2,6 +2,8 @@
 // system (code page 932) unless a test switches the simulated platform.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "TinyUtilsText.h"
 #include "platform/sim/Sim.h"
 
@@ -74,7 +76,7 @@ TEST(PathParts, WesternNtSystemTakesEveryBackslashByteForADelimiter) {
 }
 
 TEST(ByteKinds, CountLeadBytesBackwardsFromTheOffset) {
-  const char* text = "a\x95\x5c\x81\x81\x81\x5b";  // a 表 ＼x81 81 then 81 5B: ー after 4 lead-set bytes?
+  const char* text = "a\x95\x5c\x81\x81\x81\x5b";  // a表＝ー: ＝ and ー share a lead byte that is a trail byte too
   EXPECT_EQ(GetBufferByteType(text, 0), ByteKind::SingleByte);
   EXPECT_EQ(GetBufferByteType(text, 1), ByteKind::LeadByte);
   EXPECT_EQ(GetBufferByteType(text, 2), ByteKind::TrailByte);
@@ -84,6 +86,113 @@ TEST(ByteKinds, CountLeadBytesBackwardsFromTheOffset) {
   EXPECT_EQ(GetBufferByteType(text, 6), ByteKind::TrailByte);
   EXPECT_EQ(GetBufferByteType(text, 7), ByteKind::SingleByte);  // the terminator
   EXPECT_EQ(GetBufferByteType(nullptr, 3), ByteKind::SingleByte);
+}
+
+// The lead-byte set as ranges, "81-9F E0-FC".
+std::string LeadByteRanges() {
+  std::string text;
+  for (int byte = 0; byte < 256; ++byte) {
+    if (!LeadByteSet.Contains(static_cast<unsigned char>(byte)) ||
+        (byte > 0 && LeadByteSet.Contains(static_cast<unsigned char>(byte - 1)))) {
+      continue;
+    }
+    int last = byte;
+    while (last < 255 && LeadByteSet.Contains(static_cast<unsigned char>(last + 1))) ++last;
+    char range[24];
+    std::snprintf(range, sizeof range, "%02X-%02X", byte, last);
+    text += (text.empty() ? "" : " ") + std::string(range);
+  }
+  return text;
+}
+
+TEST(Startup, ReadsThePlatformAndBuildsTheDoubleByteModel) {
+  constexpr int kKeep = -1;
+  struct Row {
+    const char* system;
+    Win::DWORD platformId;
+    bool versionQueryFails;
+    Win::LCID threadLocale;
+    int ansiCodePage;  // or kKeep: the one the locale brings
+    bool localeInfoFails;
+    int dbcsEnabled;  // or kKeep: enabled with code page 932
+    std::int32_t expectedPlatformId;
+    std::uint32_t expectedLcid;
+    std::uint32_t expectedLanguage;
+    bool expectedFarEast;
+    const char* expectedLeadBytes;
+  } rows[] = {
+      {"Japanese NT", 2, false, 0x0411, kKeep, false, kKeep, 2, 0x0411, 0x11, true, "81-9F E0-FC"},
+      {"English NT", 2, false, 0x0409, kKeep, false, kKeep, 2, 0x0409, 9, false, ""},
+      {"German NT with code page 932", 2, false, 0x0407, 932, false, 1, 2, 0x0407, 7, false, ""},
+      {"Russian NT: no lead bytes", 2, false, 0x0419, kKeep, false, kKeep, 2, 0x0419, 0x19, false, ""},
+      {"Japanese 95 family", 1, false, 0x0411, kKeep, false, kKeep, 1, 0x0411, 0x11, true, "81-9F E0-FC"},
+      {"English 95 family", 1, false, 0x0409, kKeep, false, kKeep, 1, 0x0409, 9, false, ""},
+      {"95 family, DBCS on, English", 1, false, 0x0409, kKeep, false, 1, 1, 0x0409, 9, true, ""},
+      {"Japanese, version unknown", 2, true, 0x0411, kKeep, false, kKeep, 0, 0x0411, 0x11, true, "81-9F E0-FC"},
+      {"version unknown, DBCS off", 2, true, 0x0411, kKeep, false, 0, 0, 0x0411, 0x11, false, ""},
+      {"Chinese NT, locale query fails", 2, false, 0x0804, 932, true, kKeep, 2, 0x0804, 4, true, "81-9F E0-FC"},
+      {"Chinese NT, locale query answers", 2, false, 0x0804, 932, false, kKeep, 2, 0x0804, 4, false, ""},
+      {"no thread locale", 2, false, 0, kKeep, false, kKeep, 2, 0x0409, 9, false, ""},
+      {"thread locale without language", 2, false, 0x10000, 932, false, kKeep, 2, 0x10000, 9, false, ""},
+  };
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    const Row& row = rows[i];
+    Sim::Reset();
+    Sim::SetPlatform(row.platformId, 4, 10);
+    Sim::SetVersionQueryFails(row.versionQueryFails);
+    Sim::SetThreadLocale(row.threadLocale);
+    if (row.ansiCodePage != kKeep) Sim::SetAnsiCodePage(static_cast<Win::UINT>(row.ansiCodePage));
+    Sim::SetLocaleInfoFails(row.localeInfoFails);
+    if (row.dbcsEnabled != kKeep) Sim::SetDbcsEnabled(row.dbcsEnabled != 0);
+    Startup();
+    EXPECT_EQ(PlatformId, row.expectedPlatformId) << row.system;
+    EXPECT_EQ(LocaleInfo.DefaultLCID, row.expectedLcid) << row.system;
+    EXPECT_EQ(LocaleInfo.PrimaryLanguage, row.expectedLanguage) << row.system;
+    EXPECT_EQ(LocaleInfo.FarEast, row.expectedFarEast) << row.system;
+    EXPECT_EQ(LeadByteRanges(), row.expectedLeadBytes) << row.system;
+  }
+}
+
+TEST(Startup, CodePageOfLocaleFallsBackOnTheSystemCodePage) {
+  EXPECT_EQ(CodePageOfLocale(0x0411), 932u);
+  EXPECT_EQ(CodePageOfLocale(0x0409), 1252u);
+  Sim::SetLocaleInfoFails(true);
+  EXPECT_EQ(CodePageOfLocale(0x0409), 932u);
+}
+
+TEST(Startup, NinetyFiveFamilyWithDbcsSplitsPathsByCharacters) {
+  Sim::SetPlatform(1, 4, 10);
+  Startup();
+  ASSERT_TRUE(LocaleInfo.FarEast);
+  EXPECT_EQ(ExtractFolder("C:\\\x95\x5c\\a.txt"), "C:\\\x95\x5c\\");
+  EXPECT_EQ(ExtractFolder("x\x83\x5c"), "");
+}
+
+TEST(CaseMapping, FollowsTheCodePageOfTheSystem) {
+  EXPECT_EQ(LowerCase(".TXT\x82\x60"), ".txt\x82\x81");  // full-width Ａ lowered too
+  EXPECT_EQ(UpperCase("vorla\x82\x81"), "VORLA\x82\x60");
+  EXPECT_EQ(LowerCase(""), "");
+  Sim::SetThreadLocale(0x0409);
+  Startup();
+  EXPECT_EQ(LowerCase("\xC0.TXT\x82\x60"), "\xE0.txt\x82\x60");  // code page 1252: À lowered, no full-width letters
+}
+
+TEST(ToHalfWidth, MapsWithTheThreadLocale) {
+  EXPECT_EQ(ToHalfWidth("\x82\x88\x82\x94\x82\x94\x82\x90\x81\x46\x81\x5e\x81\x5e"), "http://");
+  EXPECT_EQ(ToHalfWidth("\x83\x4b\x81\x5b"), "\xB6\xDE\xB0");  // ガー
+  Sim::SetThreadLocale(0x0409);
+  EXPECT_EQ(ToHalfWidth("\x82\x60"), "\x82\x60");  // read as code page 1252
+}
+
+TEST(ToHalfWidth, AsksForTheSizeWhenTheFormIsLonger) {
+  Sim::SetHalfWidthForm("\x81\x40", "<blank>");  // a platform whose form of the ideographic space is longer
+  EXPECT_EQ(ToHalfWidth("a\x81\x40\x82\x60"), "a<blank>A");
+  EXPECT_EQ(ToHalfWidth("\x81\x40\x81\x40\x81\x40"), "<blank><blank><blank>");
+}
+
+TEST(ToHalfWidth, GivesTheEmptyTextWhenThePlatformCannotMap) {
+  Sim::SetThreadLocale(0);  // a thread locale without a language: LCMapStringA refuses it
+  EXPECT_EQ(ToHalfWidth("abc"), "");
 }
 
 }  // namespace

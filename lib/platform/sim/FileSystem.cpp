@@ -47,9 +47,10 @@ bool IsValidShortName(const std::string& name) {
   return true;
 }
 
-// The made-up 8.3 name of a long name: six characters, "~" and a number, the extension cut to three.
+// The made-up 8.3 name of a long name: six characters, "~" and a number, the extension cut
+// to three. A name that is a valid 8.3 name, in any letter case, is its own short name.
 std::string MakeShortName(const FileNode& folder, const std::string& name) {
-  if (IsValidShortName(name) && AsciiUpper(name) == name) return {};
+  if (IsValidShortName(name)) return {};
   auto dot = name.rfind('.');
   std::string base, extension;
   for (std::size_t i = 0; i < std::min(name.size(), dot); ++i) {
@@ -174,16 +175,30 @@ FileNode* FindNode(const std::string& path, Win::DWORD* error) {
   return node;
 }
 
+namespace {
+
+// The characters of a name, ASCII letters raised; a double-byte character is one element.
+std::vector<std::string> NameCharacters(const std::string& name) {
+  std::vector<std::string> characters;
+  for (std::size_t i = 0; i < name.size();) {
+    std::size_t length = IsAnsiLeadByte(static_cast<unsigned char>(name[i])) && i + 1 < name.size() ? 2 : 1;
+    characters.push_back(AsciiUpper(name.substr(i, length)));
+    i += length;
+  }
+  return characters;
+}
+
+}  // namespace
+
 bool MatchesWildcard(const std::string& pattern, const std::string& name) {
-  std::string p = AsciiUpper(pattern), n = AsciiUpper(name);
   // "*.*" and "*" match every name, with or without a dot.
-  if (p == "*.*") p = "*";
+  auto p = NameCharacters(pattern == "*.*" ? "*" : pattern), n = NameCharacters(name);
   std::size_t pi = 0, ni = 0, star = std::string::npos, mark = 0;
   while (ni < n.size()) {
-    if (pi < p.size() && (p[pi] == '?' || p[pi] == n[ni])) {
+    if (pi < p.size() && (p[pi] == "?" || p[pi] == n[ni])) {
       ++pi;
       ++ni;
-    } else if (pi < p.size() && p[pi] == '*') {
+    } else if (pi < p.size() && p[pi] == "*") {
       star = pi++;
       mark = ni;
     } else if (star != std::string::npos) {
@@ -193,7 +208,7 @@ bool MatchesWildcard(const std::string& pattern, const std::string& name) {
       return false;
     }
   }
-  while (pi < p.size() && p[pi] == '*') ++pi;
+  while (pi < p.size() && p[pi] == "*") ++pi;
   return pi == p.size();
 }
 
@@ -204,18 +219,22 @@ Win::FILETIME Now() {
 
 Win::DWORD GetLongPathNameA(const char* shortPath, char* longPath, Win::DWORD size) {
   std::string path = shortPath;
-  if (FindNode(path) == nullptr) {
-    SetLastError(2);
+  Win::DWORD error = 0;
+  if (FindNode(path, &error) == nullptr) {
+    SetLastError(error);
     return 0;
   }
-  // Each part that is an 8.3 name of an entry is replaced by the entry's long name.
+  // Each part that is an 8.3 name of an entry is replaced by the entry's long name; the
+  // path keeps its form otherwise (relative, separators, letter case of long names).
   std::string result;
-  FileNode* folder = nullptr;
   std::size_t start = 0;
+  FileNode* folder = FindNode(".");  // where a relative path starts
   if (path.size() >= 2 && path[1] == ':') {
     result = path.substr(0, 2);
-    folder = state.drives[AsciiUpper(result)].get();
+    folder = FindNode(result + "\\");
     start = 2;
+  } else if (!path.empty() && (path[0] == '\\' || path[0] == '/')) {
+    folder = FindNode("\\");
   }
   std::string part;
   auto flush = [&](char separator) {
@@ -240,6 +259,7 @@ Win::DWORD GetLongPathNameA(const char* shortPath, char* longPath, Win::DWORD si
     }
   }
   flush(0);
+  // Too small a buffer: the size needed, the terminator included.
   if (result.size() + 1 > size) return static_cast<Win::DWORD>(result.size() + 1);
   std::memcpy(longPath, result.c_str(), result.size() + 1);
   return static_cast<Win::DWORD>(result.size());

@@ -2,11 +2,16 @@
 // stepping, case and width mapping, string comparison.
 #include <algorithm>
 #include <cstring>
+#include <map>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "Machine.h"
 #include "Sim.h"
+#include "platform/CodePages.h"
 #include "platform/Locale.h"
+#include "platform/WinConstants.h"
 
 namespace Sim {
 namespace Detail {
@@ -21,17 +26,99 @@ struct LocaleState {
   Win::UINT ansiCodePage = 932;
   bool localeInfoFails = false;
   bool dbcsEnabled = true;
+  std::map<std::uint16_t, std::string> halfWidthForms;  // set by tests, before the platform's own
 };
 LocaleState state;
 
 void ResetLocale() { state = LocaleState{}; }
 [[maybe_unused]] const bool registered = RegisterReset(&ResetLocale);
 
-bool IsLeadByteOf(Win::UINT codePage, unsigned char byte) {
-  return codePage == 932 && ((byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC));
+constexpr Win::DWORD ERROR_INVALID_FLAGS = 1004;
+
+// The ANSI code page of a locale: 932 for Japanese, 1252 for every other language; 0 for
+// no language. The simulated user and system locales are the thread's.
+Win::UINT CodePageOfLocale(Win::LCID locale) {
+  if (locale == 0 || locale == Win::LOCALE_USER_DEFAULT || locale == Win::LOCALE_SYSTEM_DEFAULT) {
+    locale = state.threadLocale;
+  }
+  Win::LCID language = locale & 0x3FF;
+  if (language == 0) return 0;
+  return language == 0x11 ? 932 : 1252;
 }
 
-Win::UINT ResolveCodePage(Win::UINT codePage) { return codePage == 0 ? state.ansiCodePage : codePage; }
+Win::UINT ResolveCodePage(Win::UINT codePage) { return codePage == Win::CP_ACP ? state.ansiCodePage : codePage; }
+
+bool IsKnownCodePage(Win::UINT codePage) { return codePage == 932 || codePage == 1252; }
+
+bool IsLeadByteOf(Win::UINT codePage, unsigned char byte) { return codePage == 932 && CodePages::IsLeadByte932(byte); }
+
+enum class Mapping { Lower, Upper, HalfWidth };
+
+std::string MapCharacter(Win::UINT codePage, std::uint16_t code, Mapping mapping) {
+  switch (mapping) {
+    case Mapping::Lower:
+      return CodePages::CodeBytes(CodePages::LowerOf(codePage, code));
+    case Mapping::Upper:
+      return CodePages::CodeBytes(CodePages::UpperOf(codePage, code));
+    case Mapping::HalfWidth:
+      break;
+  }
+  if (codePage != 932) return CodePages::CodeBytes(code);  // code page 1252 has no full-width forms
+  auto custom = state.halfWidthForms.find(code);
+  return custom != state.halfWidthForms.end() ? custom->second : CodePages::HalfWidthOf932(code);
+}
+
+// The text mapped character by character, as Windows maps it on its way through Unicode:
+// a lead byte followed by any byte but zero is one character; a lead byte at the end or
+// before a zero reads as the default character.
+std::vector<std::string> MapText(Win::UINT codePage, std::string_view text, Mapping mapping) {
+  std::vector<std::string> characters;
+  for (std::size_t i = 0; i < text.size();) {
+    auto byte = static_cast<unsigned char>(text[i]);
+    std::uint16_t code = byte;
+    std::size_t length = 1;
+    if (IsLeadByteOf(codePage, byte)) {
+      bool paired = i + 1 < text.size() && text[i + 1] != 0;
+      code = paired ? CodePages::Canonical932(static_cast<std::uint16_t>(byte << 8 | static_cast<unsigned char>(text[i + 1])))
+                    : CodePages::kDefaultCode932;
+      length = paired ? 2 : 1;
+    }
+    characters.push_back(MapCharacter(codePage, code, mapping));
+    i += length;
+  }
+  return characters;
+}
+
+std::size_t SizeOf(const std::vector<std::string>& characters) {
+  std::size_t size = 0;
+  for (const auto& character : characters) size += character.size();
+  return size;
+}
+
+// Writes the characters while whole ones fit into size bytes; true when all of them did.
+bool WriteCharacters(const std::vector<std::string>& characters, char* destination, std::size_t size) {
+  std::size_t written = 0;
+  for (const auto& character : characters) {
+    if (written + character.size() > size) return false;
+    std::memcpy(destination + written, character.data(), character.size());
+    written += character.size();
+  }
+  return true;
+}
+
+Win::DWORD MapInPlace(char* text, Win::DWORD length, Mapping mapping) {
+  if (length == 0) {
+    SetLastError(Win::ERROR_INVALID_PARAMETER);
+    return 0;
+  }
+  auto characters = MapText(state.ansiCodePage, std::string_view(text, length), mapping);
+  // A lone lead byte grows into the two bytes of the default character and may not fit.
+  if (!WriteCharacters(characters, text, length)) {
+    SetLastError(Win::ERROR_INSUFFICIENT_BUFFER);
+    return 0;
+  }
+  return static_cast<Win::DWORD>(SizeOf(characters));
+}
 
 }  // namespace
 
@@ -53,6 +140,12 @@ void SetThreadLocale(Win::LCID locale) {
 void SetAnsiCodePage(Win::UINT codePage) { Detail::state.ansiCodePage = codePage; }
 void SetLocaleInfoFails(bool fails) { Detail::state.localeInfoFails = fails; }
 void SetDbcsEnabled(bool enabled) { Detail::state.dbcsEnabled = enabled; }
+void SetHalfWidthForm(const std::string& character, const std::string& halfWidth) {
+  SIM_CHECK(character.size() == 2 && CodePages::IsLeadByte932(static_cast<unsigned char>(character[0])));
+  auto code = static_cast<std::uint16_t>(static_cast<unsigned char>(character[0]) << 8 |
+                                         static_cast<unsigned char>(character[1]));
+  Detail::state.halfWidthForms[code] = halfWidth;
+}
 
 }  // namespace Sim
 
@@ -66,70 +159,63 @@ char* CharNextA(const char* current) {
   return p + 1;
 }
 
-DWORD CharLowerBuffA(char* text, DWORD length) {
-  for (DWORD i = 0; i < length; ++i) {
-    auto byte = static_cast<unsigned char>(text[i]);
-    if (IsAnsiLeadByte(byte) && i + 1 < length) {
-      ++i;
-    } else if (byte >= 'A' && byte <= 'Z') {
-      text[i] = static_cast<char>(byte + 0x20);
-    }
-  }
-  return length;
-}
+DWORD CharLowerBuffA(char* text, DWORD length) { return MapInPlace(text, length, Mapping::Lower); }
 
-DWORD CharUpperBuffA(char* text, DWORD length) {
-  for (DWORD i = 0; i < length; ++i) {
-    auto byte = static_cast<unsigned char>(text[i]);
-    if (IsAnsiLeadByte(byte) && i + 1 < length) {
-      ++i;
-    } else if (byte >= 'a' && byte <= 'z') {
-      text[i] = static_cast<char>(byte - 0x20);
-    }
-  }
-  return length;
-}
+DWORD CharUpperBuffA(char* text, DWORD length) { return MapInPlace(text, length, Mapping::Upper); }
 
-int LCMapStringA(LCID, DWORD, const char* source, int sourceLength, char* destination, int destinationSize) {
-  if (source == nullptr || sourceLength == 0 || destinationSize < 0) {
-    SetLastError(87);  // ERROR_INVALID_PARAMETER
+int LCMapStringA(LCID locale, DWORD flags, const char* source, int sourceLength, char* destination,
+                 int destinationSize) {
+  UINT codePage = CodePageOfLocale(locale);
+  if (source == nullptr || sourceLength == 0 || destinationSize < 0 ||
+      (destination == nullptr && destinationSize != 0) || codePage == 0) {
+    SetLastError(ERROR_INVALID_PARAMETER);
     return 0;
   }
-  std::string text = sourceLength < 0 ? std::string(source, std::strlen(source) + 1)
-                                      : std::string(source, static_cast<std::size_t>(sourceLength));
-  int needed = static_cast<int>(text.size());
+  if (flags == 0) {
+    SetLastError(ERROR_INVALID_FLAGS);
+    return 0;
+  }
+  SIM_CHECK(flags == LCMAP_HALFWIDTH);  // the only mapping the programs ask for
+  // A zero-terminated source is mapped with its terminator, which the counts then include.
+  std::string_view text = sourceLength < 0 ? std::string_view(source, std::strlen(source) + 1)
+                                           : std::string_view(source, static_cast<std::size_t>(sourceLength));
+  auto characters = MapText(codePage, text, Mapping::HalfWidth);
+  auto needed = static_cast<int>(SizeOf(characters));
   if (destinationSize == 0) return needed;
-  if (destinationSize < needed) {
-    SetLastError(122);  // ERROR_INSUFFICIENT_BUFFER
+  if (!WriteCharacters(characters, destination, static_cast<std::size_t>(destinationSize))) {
+    SetLastError(ERROR_INSUFFICIENT_BUFFER);
     return 0;
   }
-  std::memcpy(destination, text.data(), text.size());
   return needed;
 }
 
 int CompareStringA(LCID, DWORD flags, const char* string1, int length1, const char* string2, int length2) {
-  std::string a = length1 < 0 ? std::string(string1) : std::string(string1, static_cast<std::size_t>(length1));
-  std::string b = length2 < 0 ? std::string(string2) : std::string(string2, static_cast<std::size_t>(length2));
-  if (flags & 0x1) {  // NORM_IGNORECASE
-    a = AsciiUpper(a);
-    b = AsciiUpper(b);
+  if (string1 == nullptr || string2 == nullptr) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return 0;
   }
+  // The programs compare for equality only; Windows orders unequal texts linguistically.
+  SIM_CHECK((flags & ~SORT_STRINGSORT) == 0);
+  std::string_view a = length1 < 0 ? std::string_view(string1) : std::string_view(string1, static_cast<std::size_t>(length1));
+  std::string_view b = length2 < 0 ? std::string_view(string2) : std::string_view(string2, static_cast<std::size_t>(length2));
   int order = a.compare(b);
-  return order < 0 ? 1 : order == 0 ? 2 : 3;
+  return order < 0 ? CSTR_LESS_THAN : order == 0 ? CSTR_EQUAL : CSTR_GREATER_THAN;
 }
 
 LCID GetThreadLocale() { return state.threadLocale; }
 
-int GetLocaleInfoA(LCID, LCTYPE type, char* data, int size) {
-  if (state.localeInfoFails || type != 0x1004) {  // LOCALE_IDEFAULTANSICODEPAGE
-    SetLastError(1004);                            // ERROR_INVALID_FLAGS
+int GetLocaleInfoA(LCID locale, LCTYPE type, char* data, int size) {
+  UINT codePage = CodePageOfLocale(locale);
+  if (state.localeInfoFails || codePage == 0 || size < 0 || (data == nullptr && size != 0)) {
+    SetLastError(ERROR_INVALID_PARAMETER);
     return 0;
   }
-  std::string text = std::to_string(state.ansiCodePage);
+  SIM_CHECK(type == LOCALE_IDEFAULTANSICODEPAGE);  // the only information the programs ask for
+  std::string text = std::to_string(codePage);
   int needed = static_cast<int>(text.size()) + 1;
   if (size == 0) return needed;
   if (size < needed) {
-    SetLastError(122);  // ERROR_INSUFFICIENT_BUFFER
+    SetLastError(ERROR_INSUFFICIENT_BUFFER);
     return 0;
   }
   std::memcpy(data, text.c_str(), static_cast<std::size_t>(needed));
@@ -140,8 +226,8 @@ UINT GetACP() { return state.ansiCodePage; }
 
 BOOL GetCPInfo(UINT codePage, CPINFO* info) {
   codePage = ResolveCodePage(codePage);
-  if (codePage != 932 && codePage != 1252) {
-    SetLastError(87);  // ERROR_INVALID_PARAMETER
+  if (!IsKnownCodePage(codePage)) {
+    SetLastError(ERROR_INVALID_PARAMETER);
     return 0;
   }
   *info = CPINFO{};
@@ -157,19 +243,26 @@ BOOL GetCPInfo(UINT codePage, CPINFO* info) {
 }
 
 BOOL IsDBCSLeadByteEx(UINT codePage, BYTE testChar) {
-  return IsLeadByteOf(ResolveCodePage(codePage), testChar) ? 1 : 0;
+  codePage = ResolveCodePage(codePage);
+  if (!IsKnownCodePage(codePage)) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return 0;
+  }
+  return IsLeadByteOf(codePage, testChar) ? 1 : 0;
 }
 
-int GetSystemMetrics(int index) { return index == 42 && state.dbcsEnabled ? 1 : 0; }  // SM_DBCSENABLED
+int GetSystemMetrics(int index) { return index == SM_DBCSENABLED && state.dbcsEnabled ? 1 : 0; }
 
 BOOL GetVersionExA(OSVERSIONINFOA* info) {
-  if (state.versionQueryFails || info->dwOSVersionInfoSize < sizeof(OSVERSIONINFOA)) {
-    SetLastError(122);  // ERROR_INSUFFICIENT_BUFFER
+  constexpr DWORD kExtendedSize = 156;  // OSVERSIONINFOEXA, which the platform accepts too
+  if (state.versionQueryFails ||
+      (info->dwOSVersionInfoSize != sizeof(OSVERSIONINFOA) && info->dwOSVersionInfoSize != kExtendedSize)) {
+    SetLastError(ERROR_INSUFFICIENT_BUFFER);
     return 0;
   }
   info->dwMajorVersion = state.major;
   info->dwMinorVersion = state.minor;
-  info->dwBuildNumber = state.platformId == 2 ? 2600 : 1998;
+  info->dwBuildNumber = state.platformId == VER_PLATFORM_WIN32_NT ? 2600 : 1998;
   info->dwPlatformId = state.platformId;
   info->szCSDVersion[0] = 0;
   return 1;

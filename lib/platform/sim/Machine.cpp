@@ -85,8 +85,13 @@ void SetLastError(Win::DWORD error) { core.lastError = error; }
 bool SameName(const std::string& a, const std::string& b) { return AsciiUpper(a) == AsciiUpper(b); }
 
 std::string AsciiUpper(std::string text) {
-  for (char& c : text) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 0x20);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    auto byte = static_cast<unsigned char>(text[i]);
+    if (IsAnsiLeadByte(byte) && i + 1 < text.size()) {
+      ++i;  // the second byte of a double-byte character is no letter
+    } else if (byte >= 'a' && byte <= 'z') {
+      text[i] = static_cast<char>(byte - 0x20);
+    }
   }
   return text;
 }

@@ -40,7 +40,8 @@ T* HandleAs(Win::HANDLE handle) {
 
 void SetLastError(Win::DWORD error);
 
-// Windows-style text helpers: case-insensitive (ASCII) comparison of names.
+// Windows-style text helpers: case-insensitive (ASCII) comparison of names; the second byte
+// of a double-byte character is never taken for a letter.
 bool SameName(const std::string& a, const std::string& b);
 std::string AsciiUpper(std::string text);
 

@@ -31,6 +31,9 @@ void SetAnsiCodePage(Win::UINT codePage);
 void SetLocaleInfoFails(bool fails);
 void SetDbcsEnabled(bool enabled);  // GetSystemMetrics(SM_DBCSENABLED)
 void SetLongPathFunctionPresent(bool present);  // whether kernel32 exports GetLongPathNameA
+// The half-width form that LCMapStringA gives one double-byte character of code page 932,
+// as on a platform whose forms differ from Windows' own (one longer than the character).
+void SetHalfWidthForm(const std::string& character, const std::string& halfWidth);
 
 // A named mutex held by another program (as by another copy of a program).
 void HoldMutexElsewhere(const std::string& name);

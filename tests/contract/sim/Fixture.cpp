@@ -34,4 +34,7 @@ std::string ShortPathOf(const std::string& path) {
 bool Exists(const std::string& path) { return Sim::PathExists(path); }
 std::string ReadFile(const std::string& path) { return Sim::FileContent(path).value_or(""); }
 
+bool IsWine() { return false; }
+void SetLastWriteTime(const std::string& path, Win::FILETIME time) { Sim::SetLastWriteTime(path, time); }
+
 }  // namespace Fixture

@@ -84,4 +84,17 @@ std::string ReadFile(const std::string& path) {
   return content;
 }
 
+bool IsWine() {
+  HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+  return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+
+void SetLastWriteTime(const std::string& path, Win::FILETIME time) {
+  HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  FILETIME lastWrite{time.dwLowDateTime, time.dwHighDateTime};
+  SetFileTime(file, nullptr, nullptr, &lastWrite);
+  CloseHandle(file);
+}
+
 }  // namespace Fixture

@@ -1,0 +1,27 @@
+// Where Wine, which stands in for Windows when the contract tests run as Windows programs,
+// is known to answer differently from Windows on something the programs rely on. The
+// simulation keeps to Windows. Each difference is named here once, with its reason; a test
+// that meets one expects each platform's own answer, so a difference that goes away fails
+// its test and its entry is removed. docs/ARCHITECTURE.md lists where the simulation
+// itself departs from Windows.
+#pragma once
+
+#include "Fixture.h"
+
+namespace KnownDifferences {
+
+struct Difference {
+  const char* what;  // printed with the checks that meet it
+};
+
+// An MS-DOS date counts the years from 1980 in seven bits, so Windows refuses to convert a
+// time after 2107; Wine converts it and the year wraps round to 1980.
+inline constexpr Difference kDosDateAfter2107{"Wine converts file times after 2107 to MS-DOS dates"};
+
+// The answer the platform under test gives: Wine's own where Wine is known to differ.
+template <typename T>
+T Expected(const Difference&, T windowsAnswer, T wineAnswer) {
+  return Fixture::IsWine() ? wineAnswer : windowsAnswer;
+}
+
+}  // namespace KnownDifferences
