@@ -57,21 +57,6 @@ class ShellLinks : public ::testing::Test {
   std::string sendTo_;
 };
 
-TEST_F(ShellLinks, CreatedLinksReadBackWithTheirFields) {
-  TinyShlLnk2::TShellLinkInfo info{"the launcher", kLauncher, "/x", "C:\\Vorla", "C:\\Vorla\\icons.dll", 3, 7, 0x0641};
-  TinyShlLnk2::CreateShellLink(sendTo_ + "Vorlaのリンク.lnk", info);
-  auto link = Sim::ReadShellLink(sendTo_ + "Vorlaのリンク.lnk");
-  ASSERT_TRUE(link);
-  EXPECT_EQ(*link, (ShellLinkData{kLauncher, "/x", "C:\\Vorla", "C:\\Vorla\\icons.dll", 3, 7, "the launcher", 0x0641}));
-  EXPECT_EQ(TinyShlLnk2::GetShellLinkTarget(sendTo_ + "Vorlaのリンク.lnk"), kLauncher);
-}
-
-TEST_F(ShellLinks, UnreadableLinksHaveAnEmptyTarget) {
-  Sim::AddFile(sendTo_ + "broken.lnk", "not a link");
-  EXPECT_EQ(TinyShlLnk2::GetShellLinkTarget(sendTo_ + "broken.lnk"), "");
-  EXPECT_EQ(TinyShlLnk2::GetShellLinkTarget(sendTo_ + "missing.lnk"), "");
-}
-
 TEST_F(ShellLinks, PathsLongerThan260BytesAreSavedWholeButNeverRead) {
   std::string folder = "C:\\" + std::string(120, 'a') + "\\" + std::string(120, 'b') + "\\";
   Sim::AddFolder(folder);
@@ -140,13 +125,6 @@ TEST_F(ShellLinks, InstallKeepsTheExistingLinkAsItWas) {
   EXPECT_EQ(link->description, "made by hand");
 }
 
-TEST_F(ShellLinks, InstalledLinkCarriesTheGivenFields) {
-  TinyShlLnk2::InstallShellLink("Vorla.lnk", LauncherLink(), true);
-  auto link = Sim::ReadShellLink(sendTo_ + "Vorla.lnk");
-  ASSERT_TRUE(link);
-  EXPECT_EQ(*link, (ShellLinkData{kLauncher, "", "C:\\Vorla", kLauncher, 0, 1, "", 0}));
-}
-
 TEST_F(ShellLinks, RemoveDeletesEveryLinkToTheProgramsName) {
   AddLink("Vorla.lnk", "D:\\Old\\Vorla.exe");
   AddLink("My launcher.lnk", kLauncher);
@@ -204,13 +182,6 @@ TEST(TinyShellFolders, SpecialFoldersEndInABackslashAndMustExist) {
   Sim::SetSpecialFolderPath(Win::CSIDL_SENDTO, "C:\\");
   EXPECT_EQ(TinyShell::GetSendToFolder(), "C:\\");
   EXPECT_EQ(TinyShell::GetSpecialFolder(5), "");  // a folder the shell does not know
-}
-
-TEST(TinyShlLnk2, ComIsStartedAndEndedOncePerStep) {
-  TinyShlLnk2::Startup();
-  TinyShlLnk2::End();
-  EXPECT_EQ(Sim::ComLog(), "+-");
-  EXPECT_EQ(Sim::ComInitializations(), 0);
 }
 
 }  // namespace
