@@ -16,10 +16,15 @@ std::string ReadRegString(Win::HKEY root, const std::string& keyPath, const std:
 std::string GetExePathFromCommand(Win::HKEY root, const std::string& keyPath);
 // The default browser's executable (the http protocol's default verb, then "open"), or empty.
 std::string GetDefaultBrowserPath();
-// text with %NAME% references expanded, then trimmed; text unchanged when expansion fails.
+// The program path as the first token of a command line: in double quotes when it holds a
+// blank, so that no program named by a prefix of it (C:\Program.exe) is started instead.
+std::string QuoteProgramPath(const std::string& path);
+// text with %NAME% references expanded, then trimmed; the whole expansion, however long;
+// text unchanged when expansion fails.
 std::string ExpandEnvStrings(const std::string& text);
-// Starts command (followed by a blank and argument when argument is not empty) and waits
-// until the new program is ready for input. True once the program has been started.
+// Starts command (followed by a blank and argument when argument is not empty) without an
+// application name, and waits until the new program is ready for input. True once the
+// program has been started, whatever the wait answers; false when it could not be started.
 bool RunCommand(const std::string& command, const std::string& argument);
 
 }  // namespace TinyUtils

@@ -7,18 +7,22 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ googletest python3
           g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
-          wine wine32:i386 wine64 xvfb xauth imagemagick fonts-ipafont-gothic
+          wine wine32:i386 wine64 xvfb xauth imagemagick fonts-ipafont-gothic locales
           x11-utils)
 
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-echo "Installing: ${missing[*]}"
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
-dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
+fi
+
+# Wine names files through the host's locale: Japanese file names need ja_JP.UTF-8 itself.
+locale -a 2>/dev/null | grep -qx 'ja_JP.utf8' || $sudo localedef -i ja_JP -f UTF-8 ja_JP.UTF-8

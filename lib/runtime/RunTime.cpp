@@ -21,6 +21,6 @@ void __throw_logic_error(const char*) { std::abort(); }
 void __throw_out_of_range_fmt(const char*, ...) { std::abort(); }
 void __throw_bad_alloc() { std::abort(); }
 void __throw_bad_array_new_length() { std::abort(); }
-// A failed _GLIBCXX_ASSERTIONS check (an index out of range) ends the program as well.
+// A container's bounds check that fails (_GLIBCXX_ASSERTIONS).
 void __glibcxx_assert_fail(const char*, int, const char*, const char*) noexcept { std::abort(); }
 }  // namespace std

@@ -18,6 +18,10 @@ struct Difference {
 // time after 2107; Wine converts it and the year wraps round to 1980.
 inline constexpr Difference kDosDateAfter2107{"Wine converts file times after 2107 to MS-DOS dates"};
 
+// ExpandEnvironmentStringsA reports the size it needs in bytes on Windows; Wine's ANSI call
+// counts characters, so a double-byte character counts once.
+inline constexpr Difference kExpansionCountsCharacters{"Wine counts the characters of an ANSI expansion, not its bytes"};
+
 // The answer the platform under test gives: Wine's own where Wine is known to differ.
 template <typename T>
 T Expected(const Difference&, T windowsAnswer, T wineAnswer) {

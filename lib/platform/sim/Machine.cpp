@@ -53,6 +53,12 @@ struct ProcessRun {
 };
 std::shared_ptr<ProcessRun> activeRun;
 
+Win::HANDLE AddHandleOf(std::shared_ptr<Object> object, Win::DWORD owner) {
+  core.nextHandle += 4;
+  core.handles[core.nextHandle] = Handle{std::move(object), owner};
+  return reinterpret_cast<Win::HANDLE>(core.nextHandle);
+}
+
 }  // namespace
 
 void Fail(const char* what, const char* file, int line) {
@@ -65,11 +71,9 @@ bool RegisterReset(void (*reset)()) {
   return true;
 }
 
-Win::HANDLE AddHandle(std::shared_ptr<Object> object) {
-  core.nextHandle += 4;
-  core.handles[core.nextHandle] = Handle{std::move(object), core.currentProcess};
-  return reinterpret_cast<Win::HANDLE>(core.nextHandle);
-}
+Win::HANDLE AddHandle(std::shared_ptr<Object> object) { return AddHandleOf(std::move(object), core.currentProcess); }
+
+Win::HANDLE AddForeignHandle(std::shared_ptr<Object> object) { return AddHandleOf(std::move(object), 0); }
 
 Object* HandleObject(Win::HANDLE handle) {
   auto found = core.handles.find(reinterpret_cast<std::uintptr_t>(handle));
@@ -140,6 +144,10 @@ DWORD GetLastError() { return Sim::Detail::core.lastError; }
 void SetLastError(DWORD error) { Sim::Detail::core.lastError = error; }
 
 BOOL CloseHandle(HANDLE handle) {
+  if (Sim::Detail::Object* object = Sim::Detail::HandleObject(handle); object && object->CloseError() != 0) {
+    Sim::Detail::SetLastError(object->CloseError());
+    return 0;
+  }
   if (Sim::Detail::RemoveHandle(handle)) return 1;
   Sim::Detail::SetLastError(6);  // ERROR_INVALID_HANDLE
   return 0;

@@ -23,10 +23,14 @@ bool RegisterReset(void (*reset)());
 // A kernel object behind a handle.
 struct Object {
   virtual ~Object() = default;
+  // The error CloseHandle meets on this object (the handle then stays open); 0 when it closes.
+  virtual Win::DWORD CloseError() const { return 0; }
 };
 
 // A new handle owned by the current process; it keeps object alive until it is closed.
 Win::HANDLE AddHandle(std::shared_ptr<Object> object);
+// A new handle of another program, which no simulated process's end closes.
+Win::HANDLE AddForeignHandle(std::shared_ptr<Object> object);
 // The object behind an open handle, or null when the handle is not open or of another kind.
 template <typename T>
 T* HandleAs(Win::HANDLE handle);

@@ -7,30 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "win32/TestFolders.h"
+
 namespace Fixture {
 namespace {
 
 std::vector<std::string> scratchFolders;
 
-void RemoveTree(const std::string& folder) {
-  WIN32_FIND_DATAA data;
-  HANDLE search = FindFirstFileA((folder + "*").c_str(), &data);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      std::string name = data.cFileName;
-      if (name == "." || name == "..") continue;
-      std::string path = folder + name;
-      SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-      if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        RemoveTree(path + "\\");
-      } else {
-        DeleteFileA(path.c_str());
-      }
-    } while (FindNextFileA(search, &data));
-    FindClose(search);
-  }
-  RemoveDirectoryA(folder.c_str());
-}
+using TestFolders::RemoveTree;
 
 }  // namespace
 

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Draws the programs' icons with ImageMagick and writes them as .ico files (16 and 32
+# pixels each) into the source tree, where they are committed. Run it again after
+# changing a drawing. Each icon is a drawing function (a 64-pixel picture on standard
+# output) and one make_icon line.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+# make_icon OUTPUT.ico DRAWING: the drawing scaled to 32 and 16 pixels, in one icon file.
+make_icon() {
+  local output="$1" drawing="$2" work
+  work="$(mktemp -d)"
+  "$drawing" >"$work/large.png"
+  for size in 32 16; do
+    convert "$work/large.png" -filter Lanczos -resize "${size}x${size}" -strip "$work/$size.png"
+  done
+  convert "$work/32.png" "$work/16.png" -strip "$output"
+  rm -rf "$work"
+  echo "wrote $output"
+}
+
+# The launcher: a blue tile with a white arrow that points onward.
+draw_launcher() {
+  convert -size 64x64 xc:none \
+    -fill '#1d4f91' -draw 'roundrectangle 2,2 61,61 12,12' \
+    -fill white -draw 'polygon 22,14 50,32 22,50' \
+    -fill '#8fc1ff' -draw 'rectangle 10,14 16,50' \
+    png:-
+}
+
+# A list file: a page with a folded corner, lines of a list and the launcher's arrow.
+draw_list_file() {
+  convert -size 64x64 xc:none \
+    -fill white -stroke '#505050' -strokewidth 3 -draw 'polygon 10,3 42,3 55,16 55,61 10,61' \
+    -fill '#d0d0d0' -draw 'polygon 42,3 42,16 55,16' -stroke none \
+    -fill '#1d4f91' -draw 'rectangle 17,24 47,28' -draw 'rectangle 17,34 47,38' \
+    -fill '#1d4f91' -draw 'polygon 17,44 33,51 17,58' \
+    png:-
+}
+
+make_icon launcher/icons/Vorla.ico draw_launcher
+make_icon launcher/icons/VorlaFile.ico draw_list_file

@@ -1,0 +1,81 @@
+// Starting programs as the launcher starts them: the program an unquoted command line
+// names, refused starts, and when a started program counts as ready for input.
+#include <gtest/gtest.h>
+
+#include "Fixture.h"
+#include "FixtureLauncher.h"
+#include "platform/Process.h"
+#include "platform/WinConstants.h"
+
+namespace {
+
+struct Started {
+  Win::DWORD error;  // 0 when started
+  std::string program;
+  Win::DWORD inputIdle;
+};
+
+Started Start(const std::string& commandLine) {
+  Win::STARTUPINFOA startupInfo{};
+  startupInfo.cb = sizeof startupInfo;
+  Win::GetStartupInfoA(&startupInfo);
+  Win::PROCESS_INFORMATION information{};
+  std::string line = commandLine;
+  Win::SetLastError(0xdeadbeef);
+  if (!Win::CreateProcessA(nullptr, line.data(), nullptr, nullptr, Win::FALSE, Win::CREATE_DEFAULT_ERROR_MODE,
+                           nullptr, nullptr, &startupInfo, &information)) {
+    return {Win::GetLastError(), "", 0};
+  }
+  Started started{0, Fixture::StartedProgram(information.hProcess), 0};
+  started.inputIdle = Win::WaitForInputIdle(information.hProcess, Win::INFINITE);
+  Fixture::AwaitEnd(information.hProcess);
+  Win::CloseHandle(information.hThread);
+  Win::CloseHandle(information.hProcess);
+  return started;
+}
+
+TEST(CreateProcessContract, AnUnquotedPathWithBlanksStartsTheFirstProgramItsPrefixesName) {
+  std::string folder = Fixture::NewScratchFolder();
+  std::string program = folder + "dir with blanks\\prog.exe", decoy = folder + "dir.exe";
+  Fixture::InstallProgram(program, Fixture::ProgramKind::Window);
+  EXPECT_EQ(Start(program + " http://a.example/").program, program);
+  EXPECT_EQ(Start(folder + "dir with blanks\\prog http://a.example/").program, program);  // ".exe" added
+  Fixture::InstallProgram(decoy, Fixture::ProgramKind::Console);
+  EXPECT_EQ(Start(program + " http://a.example/").program, decoy);
+  EXPECT_EQ(Start("\"" + program + "\" http://a.example/").program, program);
+}
+
+TEST(CreateProcessContract, RefusesWhatNamesNoProgram) {
+  std::string folder = Fixture::NewScratchFolder();
+  Fixture::WriteFile(folder + "memo.txt", "memo");
+  struct Row {
+    std::string commandLine;
+    Win::DWORD error;
+  } rows[] = {
+      {folder + "memo.txt", 193},  // ERROR_BAD_EXE_FORMAT
+      {folder + "missing.exe", 2},
+      {folder + "missing\\prog.exe", 2},
+      {folder, 2},
+      {" http://a.example/", 2},
+      {"https://a.example/mail", 2},
+      {"", 2},
+  };
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    EXPECT_EQ(Start(rows[i].commandLine).error, rows[i].error) << "row " << i << ": " << rows[i].commandLine;
+  }
+}
+
+TEST(WaitForInputIdleContract, AWindowProgramGetsReadyAndAConsoleProgramFails) {
+  std::string folder = Fixture::NewScratchFolder();
+  Fixture::InstallProgram(folder + "window.exe", Fixture::ProgramKind::Window);
+  Fixture::InstallProgram(folder + "console.exe", Fixture::ProgramKind::Console);
+  Started window = Start(folder + "window.exe");
+  EXPECT_EQ(window.error, 0u);
+  EXPECT_EQ(window.inputIdle, 0u);
+  Win::SetLastError(0xdeadbeef);
+  Started console = Start(folder + "console.exe");
+  EXPECT_EQ(console.error, 0u);
+  EXPECT_EQ(console.inputIdle, Win::WAIT_FAILED);
+}
+
+}  // namespace

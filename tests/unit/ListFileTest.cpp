@@ -1,0 +1,268 @@
+// List files: reading lines, line kinds, pauses, web addresses, commands and the end of
+// the launcher on an input/output error.
+#include <gtest/gtest.h>
+
+#include "LauncherSupport.h"
+#include "ListFile.h"
+#include "platform/Files.h"
+#include "platform/Process.h"
+#include "platform/sim/SimFileHandles.h"
+#include "platform/sim/SimFiles.h"
+#include "platform/sim/SimShell.h"
+
+using LauncherSupport::kBrowser;
+using LauncherSupport::RegisterBrowser;
+using LauncherSupport::RunLauncher;
+using Strings = std::vector<std::string>;
+
+namespace {
+
+const std::string kList = "C:\\Lists\\list.vlf";
+
+void WriteList(const std::string& content, const std::string& path = kList) {
+  Sim::AddFolder(path.substr(0, path.rfind('\\')));
+  Sim::AddFile(path, content);
+}
+
+// Runs the launcher on one list file with the given content; returns its exit code.
+int RunList(const std::string& content) {
+  WriteList(content);
+  return RunLauncher(kList);
+}
+
+// The texts handed to the shell, in order.
+Strings ShellOpened() {
+  Strings files;
+  for (const auto& request : Sim::ShellRequests()) files.push_back(request.file);
+  return files;
+}
+
+TEST(ExecuteListFile, RunsTheWorkedExampleOfTenLines) {
+  RegisterBrowser();
+  Sim::AddProgram("C:\\WINDOWS\\notepad.exe");
+  Sim::AddFolder("C:\\Lists");
+  Sim::AddFile("C:\\Lists\\memo.txt", "memo");
+  EXPECT_EQ(RunList("; morning pages\r\n"
+                    "wait=500\r\n"
+                    "http://a.example/news\r\n"
+                    "URL=http://b.example/\r\n"
+                    "   www.c.example\r\n"
+                    "WAIT=20000\r\n"
+                    "https://a.example/mail\r\n"
+                    "%SystemRoot%\\notepad.exe\r\n"
+                    "wait=soon\r\n"
+                    "C:\\Lists\\memo.txt\r\n"),
+            0);
+  EXPECT_EQ(Sim::Activity(), (Strings{
+                                 "wait 500",
+                                 "run C:\\Browser\\browser.exe http://a.example/news",
+                                 "run C:\\Browser\\browser.exe http://b.example/",
+                                 "run C:\\Browser\\browser.exe www.c.example",
+                                 "wait 10000",
+                                 "fail https://a.example/mail",
+                                 "open https://a.example/mail",
+                                 "run C:\\WINDOWS\\notepad.exe",
+                                 "fail C:\\Lists\\memo.txt",
+                                 "open C:\\Lists\\memo.txt",
+                             }));
+  for (const auto& request : Sim::ShellRequests()) {
+    EXPECT_EQ(request.parameters, "");
+    EXPECT_FALSE(request.parametersNull);
+    EXPECT_TRUE(request.parentIsDesktop);
+    EXPECT_EQ(request.showCommand, Win::SW_SHOWNORMAL);
+  }
+  EXPECT_EQ(Sim::VirtualClock(), 10500u);
+  EXPECT_EQ(Sim::OpenFileHandles(kList), 0);
+}
+
+TEST(ExecuteListFile, EndsLinesAtLineFeedsDropsCarriageReturnsAndStopsAtCtrlZ) {
+  struct Row {
+    std::string content;
+    Strings expected;
+  } rows[] = {
+      {"", {}},
+      {"; only\r\n\r\n \t \r\n;comments\n", {}},
+      {"a\r\nb\nc", {"a", "b", "c"}},
+      {"one\rtwo\r\n", {"onetwo"}},
+      {"a\r", {"a"}},
+      {"a\n\n\n\r\nb\n", {"a", "b"}},
+      {"a\r\n\x1a"
+       "b\r\nc\r\n",
+       {"a"}},
+      {"\x1a"
+       "a\r\n",
+       {}},
+      {"a\x1a b\r\nc", {"a\x1a b", "c"}},
+      {"a\n\r\x1a\nb", {"a", "b"}},  // the CR stands where the line begins, so it goes on
+      {" \t; comment\r\n  x  \r\n", {"x"}},
+      {"\x95\x5c\r\n\x83\x5c\n", {"\x95\x5c", "\x83\x5c"}},  // 表 and ソ: a trail byte 5C is no backslash
+  };
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    Sim::Reset();
+    EXPECT_EQ(RunList(rows[i].content), 0) << "row " << i;
+    EXPECT_EQ(ShellOpened(), rows[i].expected) << "row " << i;
+  }
+}
+
+TEST(ExecuteListFile, PausesAtMost10000MillisecondsAndOnlyForPositiveNumbers) {
+  struct Row {
+    const char* line;
+    std::vector<Win::DWORD> expected;
+  } rows[] = {
+      {"wait=500", {500}},       {"WAIT=500", {500}},       {"Wait=500", {500}},     {"wait= 500", {500}},
+      {"  wait=7\t", {7}},       {"wait=1", {1}},           {"wait=10000", {10000}}, {"wait=10001", {10000}},
+      {"wait=50000", {10000}},   {"wait=2147483647", {10000}}, {"wait=$3E8", {1000}}, {"wait=0x3E8", {1000}},
+      {"wait=0", {}},            {"wait=-5", {}},           {"wait=1.5", {}},        {"wait=500ms", {}},
+      {"wait=", {}},             {"wait=soon", {}},         {"wait=$FFFFFFFF", {}},  {"wait =500", {}},
+  };
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    Sim::Reset();
+    bool pause = std::string(rows[i].line).find("wait =") == std::string::npos;
+    EXPECT_EQ(RunList(rows[i].line), 0) << "row " << i;
+    EXPECT_EQ(Sim::Pauses(), rows[i].expected) << "row " << i;
+    EXPECT_EQ(Sim::ProcessStarts().empty(), pause) << "row " << i;  // a pause line runs nothing
+  }
+}
+
+TEST(ExecuteListFile, DropsUrlPrefixOnceAndTellsWebAddressesExactly) {
+  struct Row {
+    const char* line;
+    Strings expected;
+  } rows[] = {
+      {"URL=http://b.example/", {"run C:\\Browser\\browser.exe http://b.example/"}},
+      {"www.c.example", {"run C:\\Browser\\browser.exe www.c.example"}},
+      {"url=wait=500", {"fail wait=500", "open wait=500"}},
+      {"url=;x", {"fail ;x", "open ;x"}},
+      {"url=", {"fail ", "open "}},
+      {"url= http://a.example/", {"fail http://a.example/", "open http://a.example/"}},
+      {"url=url=http://a.example/", {"fail url=http://a.example/", "open url=http://a.example/"}},
+      {"HTTP://A.EXAMPLE/", {"fail HTTP://A.EXAMPLE/", "open HTTP://A.EXAMPLE/"}},
+      {"https://a.example/", {"fail https://a.example/", "open https://a.example/"}},
+      {"http:%SystemRoot%", {"run C:\\Browser\\browser.exe http:%SystemRoot%"}},  // addresses are not expanded
+      {"WWW.c.example", {"fail WWW.c.example", "open WWW.c.example"}},
+  };
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    Sim::Reset();
+    RegisterBrowser();
+    EXPECT_EQ(RunList(rows[i].line), 0) << "row " << i;
+    EXPECT_EQ(Sim::Activity(), rows[i].expected) << "row " << i;
+  }
+}
+
+TEST(ExecuteListFile, HandsAnAddressToTheShellWhenNoBrowserIsFound) {
+  EXPECT_EQ(RunList("http://a.example/"), 0);
+  EXPECT_EQ(Sim::Activity(), (Strings{"fail  http://a.example/", "open  http://a.example/"}));
+}
+
+TEST(ExecuteListFile, QuotesABrowserPathWithABlank) {
+  const std::string browser = "C:\\Program Files\\Web Browser\\browser.exe";
+  RegisterBrowser(browser);
+  Sim::AddProgram("C:\\Program.exe");  // would be started for the unquoted path
+  EXPECT_EQ(RunList("http://a.example/"), 0);
+  ASSERT_EQ(Sim::ProcessStarts().size(), 1u);
+  EXPECT_EQ(Sim::ProcessStarts()[0].commandLine, "\"" + browser + "\" http://a.example/");
+  EXPECT_EQ(Sim::ProcessStarts()[0].program, browser);
+}
+
+TEST(ExecuteListFile, StartsAProgramThatNeverGetsReadyOnlyOnce) {
+  Sim::AddProgram("C:\\Tools\\console.exe", Sim::ProgramKind::Console);
+  EXPECT_EQ(RunList("C:\\Tools\\console.exe /x\r\n"), 0);
+  EXPECT_EQ(Sim::Activity(), (Strings{"run C:\\Tools\\console.exe /x"}));
+}
+
+TEST(ExecuteListFile, ReadsThroughASmallBufferWhateverTheLengthOfLinesAndFile) {
+  std::string content, longLine = "C:\\" + std::string(5000, 'x');
+  Strings expected;
+  for (int i = 0; i < 300; ++i) {
+    std::string line = "line" + std::to_string(i);
+    content += line + "\r\n";
+    expected.push_back(line);
+  }
+  content += longLine + "\r\n";
+  expected.push_back(longLine);
+  // A CR LF split across two reads.
+  std::string split = std::string(TLineReader::kBufferSize - 1 - content.size() % TLineReader::kBufferSize, 'y');
+  content += split + "\r\nlast";
+  expected.push_back(split);
+  expected.push_back("last");
+  EXPECT_EQ(RunList(content), 0);
+  EXPECT_EQ(ShellOpened(), expected);
+  const auto& reads = Sim::FileReadRequests();
+  EXPECT_EQ(reads.size(), content.size() / TLineReader::kBufferSize + 2);  // the last read finds the end
+  for (std::size_t i = 0; i < reads.size(); ++i) EXPECT_EQ(reads[i], TLineReader::kBufferSize) << "read " << i;
+}
+
+TEST(ExecuteListFile, OpensAPathLongerThan259BytesWhole) {
+  std::string folder = "C:\\Lists\\" + std::string(130, 'a') + "\\" + std::string(130, 'b');
+  std::string path = folder + "\\list.vlf";
+  ASSERT_GT(path.size(), 259u);
+  WriteList("entry", path);
+  EXPECT_EQ(RunLauncher("\"" + path + "\""), 0);
+  EXPECT_EQ(ShellOpened(), (Strings{"entry"}));
+}
+
+// Input/output errors: the launcher ends at once with the low eight bits of the error.
+class ListFileErrorTest : public ::testing::Test {
+ protected:
+  const std::string second = "C:\\Lists\\second.vlf";
+
+  void SetUp() override {
+    WriteList("first\r\nsecond line\r\n");
+    WriteList("next list", second);
+  }
+  int Run() { return RunLauncher(kList + " " + second); }
+};
+
+TEST_F(ListFileErrorTest, AFileLockedForWritingEndsWith32AndOpensNothing) {
+  Win::HANDLE writer = Sim::OpenElsewhere(kList, Win::GENERIC_WRITE, Win::FILE_SHARE_READ | Win::FILE_SHARE_WRITE);
+  EXPECT_EQ(Run(), 32);
+  EXPECT_EQ(Sim::Activity(), Strings{});
+  Win::CloseHandle(writer);
+}
+
+TEST_F(ListFileErrorTest, AFileOthersOnlyReadIsExecuted) {
+  Win::HANDLE reader = Sim::OpenElsewhere(kList, Win::GENERIC_READ, Win::FILE_SHARE_READ);
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(ShellOpened(), (Strings{"first", "second line", "next list"}));
+  Win::CloseHandle(reader);
+}
+
+TEST_F(ListFileErrorTest, DeniedAccessEndsWith5) {
+  Sim::DenyAccess(kList);
+  EXPECT_EQ(Run(), 5);
+  EXPECT_EQ(Sim::Activity(), Strings{});
+}
+
+TEST_F(ListFileErrorTest, AFileGoneBeforeItIsOpenedEndsWith2) {
+  Sim::BeforeNextFileOpen([this] { Win::DeleteFileA(kList.c_str()); });
+  EXPECT_EQ(Run(), 2);
+  EXPECT_EQ(Sim::Activity(), Strings{});
+}
+
+TEST_F(ListFileErrorTest, AFailedReadEndsWithTheLowEightBitsAfterTheLinesBeforeIt) {
+  struct Row {
+    Win::DWORD error;
+    int exitCode;
+  } rows[] = {{23, 23}, {0x120, 0x20}, {0x200, 255}, {0x4FF, 0xFF}};
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    Sim::Reset();
+    SetUp();
+    Sim::FailReadsAt(kList, 7, rows[i].error);  // "first\r\n" is read, then the read fails
+    EXPECT_EQ(Run(), rows[i].exitCode) << "row " << i;
+    EXPECT_EQ(ShellOpened(), Strings{"first"}) << "row " << i;
+  }
+}
+
+TEST_F(ListFileErrorTest, ABrokenPipeIsTheEndOfTheData) {
+  Sim::FailReadsAt(kList, 10, Win::ERROR_BROKEN_PIPE);
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(ShellOpened(), (Strings{"first", "sec", "next list"}));
+}
+
+TEST_F(ListFileErrorTest, AFailedCloseEndsAfterTheLastLine) {
+  Sim::FailClosing(kList, Win::ERROR_INVALID_HANDLE);
+  EXPECT_EQ(Run(), 6);
+  EXPECT_EQ(ShellOpened(), (Strings{"first", "second line"}));
+}
+
+}  // namespace
