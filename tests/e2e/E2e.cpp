@@ -29,14 +29,17 @@ std::string ReadAll(const std::string& path) {
   return content;
 }
 
-}  // namespace
-
-std::string LauncherPath() {
-  // The build gives the host's path; Wine shows the host's root as drive Z:.
-  std::string path = std::string("Z:") + VORLA_LAUNCHER_EXE;
+// The build gives the host's path; Wine shows the host's root as drive Z:.
+std::string WinePath(const std::string& hostPath) {
+  std::string path = "Z:" + hostPath;
   std::replace(path.begin(), path.end(), '/', '\\');
   return path;
 }
+
+}  // namespace
+
+std::string LauncherPath() { return WinePath(VORLA_LAUNCHER_EXE); }
+std::string SettingsPath() { return WinePath(VORLA_SETTINGS_EXE); }
 std::string ProbePath() { return OwnFolder() + "vorla_probe.exe"; }
 std::string ConsoleProbePath() { return OwnFolder() + "vorla_probe_console.exe"; }
 

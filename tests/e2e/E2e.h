@@ -13,6 +13,8 @@ namespace E2e {
 
 // Vorla.exe as built in this tree.
 std::string LauncherPath();
+// VLOption.exe as built in this tree, beside Vorla.exe.
+std::string SettingsPath();
 // The probe programs built beside the test program (see probe/Probe.cpp).
 std::string ProbePath();
 std::string ConsoleProbePath();

@@ -1,50 +1,19 @@
 // Windows only: the settings part of the contract fixture, through <windows.h> and COM themselves.
 #include "FixtureSettings.h"
 
-#include <cstring>
-
-#include "Fixture.h"
-
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
-#include <objbase.h>
 #include <shlobj.h>
+
+#include "win32/ShellLinkFiles.h"
 
 namespace Fixture {
 namespace {
 
 int scratchKeys = 0;
-const CLSID kShellLinkClass = {0x00021401, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 
 ::HKEY Key(Win::HKEY key) { return reinterpret_cast<::HKEY>(key); }
-
-std::wstring Wide(const std::string& text) {
-  int count = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(count), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), count);
-  wide.pop_back();
-  return wide;
-}
-
-// Runs use(link, file) on a new shell link object, with COM started around it.
-template <typename Use>
-bool WithShellLink(Use use) {
-  CoInitialize(nullptr);
-  IShellLinkA* link = nullptr;
-  IPersistFile* file = nullptr;
-  bool done = false;
-  if (SUCCEEDED(CoCreateInstance(kShellLinkClass, nullptr, CLSCTX_INPROC_SERVER, __uuidof(IShellLinkA),
-                                 reinterpret_cast<void**>(&link)))) {
-    if (SUCCEEDED(link->QueryInterface(__uuidof(IPersistFile), reinterpret_cast<void**>(&file)))) {
-      done = use(*link, *file);
-      file->Release();
-    }
-    link->Release();
-  }
-  CoUninitialize();
-  return done;
-}
 
 }  // namespace
 
@@ -53,13 +22,7 @@ std::string NewScratchRegistryKey() {
 }
 
 void RemoveRegistryTree(Win::HKEY root, const std::string& keyPath) {
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(Key(root), keyPath.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return;
-  char name[256];
-  while (RegEnumKeyA(key, 0, name, sizeof name) == ERROR_SUCCESS) {
-    RemoveRegistryTree(root, keyPath + "\\" + name);
-  }
-  RegCloseKey(key);
+  RegDeleteTreeA(Key(root), keyPath.c_str());
   RegDeleteKeyA(Key(root), keyPath.c_str());
 }
 
@@ -94,37 +57,16 @@ std::optional<RegistryData> ReadRegistryValue(Win::HKEY root, const std::string&
   return result;
 }
 
-void WriteShellLink(const std::string& path, const LinkFields& fields) {
-  WithShellLink([&](IShellLinkA& link, IPersistFile& file) {
-    link.SetPath(fields.target.c_str());
-    link.SetArguments(fields.arguments.c_str());
-    link.SetWorkingDirectory(fields.workingDirectory.c_str());
-    link.SetIconLocation(fields.iconFile.c_str(), fields.iconIndex);
-    link.SetShowCmd(fields.showCommand);
-    return SUCCEEDED(file.Save(Wide(path).c_str(), TRUE));
-  });
+void WriteShellLink(const std::string& path, const LinkFields& link) {
+  ShellLinkFiles::Write(path, {link.target, link.arguments, link.workingDirectory, link.iconFile, link.iconIndex,
+                               link.showCommand});
 }
 
 std::optional<LinkFields> ReadShellLink(const std::string& path) {
-  LinkFields fields{};
-  bool read = WithShellLink([&](IShellLinkA& link, IPersistFile& file) {
-    if (FAILED(file.Load(Wide(path).c_str(), STGM_READ))) return false;
-    char text[MAX_PATH + 1] = {};
-    link.GetPath(text, sizeof text, nullptr, SLGP_UNCPRIORITY);
-    fields.target = text;
-    link.GetArguments(text, sizeof text);
-    fields.arguments = text;
-    link.GetWorkingDirectory(text, sizeof text);
-    fields.workingDirectory = text;
-    link.GetIconLocation(text, sizeof text, &fields.iconIndex);
-    fields.iconFile = text;
-    return true;
-  });
-  // The show command as the file's header holds it: Wine's GetShowCmd answers 1 after Load.
-  std::string header = ReadFile(path);
-  if (header.size() < 0x40) return std::nullopt;
-  std::memcpy(&fields.showCommand, header.data() + 0x3C, sizeof fields.showCommand);
-  return read ? std::optional<LinkFields>(fields) : std::nullopt;
+  auto link = ShellLinkFiles::Read(path);
+  if (!link) return std::nullopt;
+  return LinkFields{link->target, link->arguments, link->workingDirectory, link->iconFile, link->iconIndex,
+                    link->showCommand};
 }
 
 std::string SendToFolder() {
