@@ -10,7 +10,8 @@ const char* const BoolText[2] = {"0", "1"};
 
 std::string ReadString(const std::string& fileName, const std::string& section, const std::string& key,
                        const std::string& defaultValue) {
-  char buffer[1024];
+  // Zeroed: when a double-byte character does not fit, Wine counts a byte it leaves unwritten.
+  char buffer[1024] = {};
   Win::DWORD count = Win::GetPrivateProfileStringA(section.c_str(), key.c_str(), defaultValue.c_str(), buffer,
                                                    sizeof buffer, fileName.c_str());
   return std::string(buffer, count < sizeof buffer ? count : sizeof buffer - 1);

@@ -21,6 +21,16 @@ inline constexpr Difference kDosDateAfter2107{"Wine converts file times after 21
 // ExpandEnvironmentStringsA reports the size it needs in bytes on Windows; Wine's ANSI call
 // counts characters, so a double-byte character counts once.
 inline constexpr Difference kExpansionCountsCharacters{"Wine counts the characters of an ANSI expansion, not its bytes"};
+// When a double-byte character does not fit into the buffer of GetPrivateProfileStringA,
+// Wine counts the byte before the terminating zero but leaves it unwritten.
+inline constexpr Difference kProfileCutCharacter{"Wine leaves the byte of a cut double-byte character unwritten"};
+// Windows' WritePrivateProfileStringA changes or adds one line and keeps every other byte;
+// Wine rewrites the whole file: blank lines and the blanks around names and values go, every
+// line ends in CR LF.
+inline constexpr Difference kProfileRewrite{"Wine rewrites the whole profile file on a write"};
+// Windows keeps a CF_TEXT block as it was put; Wine writes a zero byte over its last byte,
+// so no block without a zero byte can be made there.
+inline constexpr Difference kTextBlockEndsInZero{"Wine ends every CF_TEXT block with a zero byte"};
 
 // The answer the platform under test gives: Wine's own where Wine is known to differ.
 template <typename T>

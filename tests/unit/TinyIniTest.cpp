@@ -1,0 +1,27 @@
+// TinyIni over the simulated profile functions, where the simulation alone can set the stage.
+#include <gtest/gtest.h>
+
+#include "TinyIni.h"
+#include "platform/sim/SimFiles.h"
+
+namespace {
+
+const std::string kFile = "C:\\Vorla\\Vorla.ini";
+
+TEST(TinyIni, ReadStringCutsALongValueTo1023Bytes) {
+  Sim::AddFolder("C:\\Vorla");
+  Sim::AddFile(kFile, "[Option]\r\nExecuteURLInClipboard=" + std::string(2000, '7') + "\r\n");
+  EXPECT_EQ(TinyIni::ReadString(kFile, "Option", "ExecuteURLInClipboard", ""), std::string(1023, '7'));
+  // 1023 sevens are no 32-bit number.
+  EXPECT_EQ(TinyIni::ReadInteger(kFile, "Option", "ExecuteURLInClipboard", -3), -3);
+}
+
+TEST(TinyIni, WriteToAReadOnlyFileFailsAndKeepsIt) {
+  Sim::AddFolder("C:\\Vorla");
+  Sim::AddFile(kFile, "[Option]\r\nExecuteURLInClipboard=0\r\n", 0x01);  // FILE_ATTRIBUTE_READONLY
+  EXPECT_FALSE(TinyIni::WriteBool(kFile, "Option", "ExecuteURLInClipboard", true));
+  EXPECT_EQ(Sim::FileContent(kFile), "[Option]\r\nExecuteURLInClipboard=0\r\n");
+  EXPECT_FALSE(TinyIni::ReadBool(kFile, "Option", "ExecuteURLInClipboard", true));
+}
+
+}  // namespace
