@@ -56,10 +56,9 @@ struct MessageBoxRecord {
 };
 const std::vector<MessageBoxRecord>& MessageBoxes();
 
-// A top-level window of another program (as the dialog of another copy).
+// A top-level window of another program (as the dialog of another copy). SetForegroundWindow
+// makes a window the foreground window of SimClipboard.h.
 Win::HWND AddWindow(const std::string& className, const std::string& title);
-// The windows SetForegroundWindow raised, in order.
-const std::vector<Win::HWND>& RaisedWindows();
 // The exit code of the last PostQuitMessage; nothing when none was posted.
 std::optional<int> PostedQuitCode();
 // The class style of a window class; dialogs and message boxes are of class "#32770".

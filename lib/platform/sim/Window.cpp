@@ -3,6 +3,7 @@
 #include <map>
 
 #include "Machine.h"
+#include "SimClipboard.h"
 #include "SimWindow.h"
 #include "platform/Process.h"
 #include "platform/WinConstants.h"
@@ -48,7 +49,6 @@ struct WindowState {
   int messageBoxAnswer = 7;  // IDNO
   std::vector<DialogRecord> dialogs;
   std::vector<MessageBoxRecord> messageBoxes;
-  std::vector<Win::HWND> raised;
   std::optional<int> quitCode;
 };
 WindowState state;
@@ -161,7 +161,6 @@ const std::vector<MessageBoxRecord>& MessageBoxes() { return Detail::state.messa
 Win::HWND AddWindow(const std::string& className, const std::string& title) {
   return Detail::AddWindowOf(Detail::Window{.className = className, .text = title, .visible = true});
 }
-const std::vector<Win::HWND>& RaisedWindows() { return Detail::state.raised; }
 std::optional<int> PostedQuitCode() { return Detail::state.quitCode; }
 Win::DWORD ClassStyle(const std::string& className) {
   return Detail::state.classStyles[Detail::AsciiUpper(className)];
@@ -283,7 +282,7 @@ HWND FindWindowA(const char* className, const char* windowName) {
 
 BOOL SetForegroundWindow(HWND window) {
   if (FindOrFail(window) == nullptr) return 0;
-  state.raised.push_back(window);
+  Sim::SetForegroundWindowHandle(window);  // what GetForegroundWindow answers from now on
   return 1;
 }
 
