@@ -6,22 +6,16 @@
 #include "ListFile.h"
 #include "Program.h"
 #include "TinyUtilsFiles.h"
-#include "TinyUtilsText.h"
 #include "platform/Process.h"
 #include "platform/WinConstants.h"
 
 namespace {
 
-bool IsListFileExtension(const std::string& extension) {
-  return extension == ".txt" || extension == ".vlf" || extension == ".url";
-}
-
 // Executes, in order, every argument that names an existing list file; passes over the rest.
 void ExecuteArguments(int count) {
   for (int index = 1; index <= count; ++index) {
     std::string argument = CommandLine::ParamStr(index);
-    if (!IsListFileExtension(TinyUtils::AsciiLowerCase(TinyUtils::ExtractExtension(argument)))) continue;
-    if (!TinyUtils::FileExists(argument)) continue;
+    if (!IsListFileName(argument) || !TinyUtils::FileExists(argument)) continue;
     ExecuteListFile(argument);
   }
 }
