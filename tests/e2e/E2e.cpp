@@ -105,6 +105,21 @@ DWORD RunLauncher(const std::string& arguments) { return Process(Quoted(Launcher
 
 std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
 
+const char* const kSettingsCaption = "Vorla 動作設定";
+
+HWND AwaitSettingsWindow(int controlId, DWORD timeoutMs) {
+  for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
+    HWND window = FindWindowA("#32770", kSettingsCaption);
+    if (window != nullptr && GetDlgItem(window, controlId) != nullptr && IsWindowVisible(window)) return window;
+    Sleep(50);
+  }
+  return nullptr;
+}
+
+void Click(HWND dialog, int control) { SendMessageA(GetDlgItem(dialog, control), BM_CLICK, 0, 0); }
+
+void Press(HWND dialog, int button) { PostMessageA(GetDlgItem(dialog, button), BM_CLICK, 0, 0); }
+
 ScopedRegistryValue::ScopedRegistryValue(HKEY root, const std::string& keyPath, const std::string& valueName,
                                          const std::string& text)
     : root_(root), keyPath_(keyPath), valueName_(valueName) {

@@ -15,7 +15,10 @@
 
 namespace {
 
-const char* const kCaption = "Vorla 動作設定";
+using E2e::AwaitSettingsWindow;
+using E2e::Click;
+using E2e::Press;
+using E2e::kSettingsCaption;
 constexpr int kAssociateBox = 1001, kSendToBox = 1002, kClipboardBox = 1003;
 
 std::string SendToFolder() {
@@ -81,22 +84,9 @@ class Installation {
   E2e::TempFolder folder_;
 };
 
-// The top-level window with the settings caption that holds a control of this id, once it
-// is shown; null when none comes within the time.
-HWND AwaitWindow(int controlId, DWORD timeoutMs = 20000) {
-  for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
-    HWND window = FindWindowA("#32770", kCaption);
-    if (window != nullptr && GetDlgItem(window, controlId) != nullptr && IsWindowVisible(window)) return window;
-    Sleep(50);
-  }
-  return nullptr;
-}
-
 bool IsChecked(HWND dialog, int box) {
   return SendMessageA(GetDlgItem(dialog, box), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
-
-void Click(HWND dialog, int control) { SendMessageA(GetDlgItem(dialog, control), BM_CLICK, 0, 0); }
 
 // The states of the three boxes, in the order of their ids.
 std::vector<bool> Checks(HWND dialog) {
@@ -106,9 +96,6 @@ std::vector<bool> Checks(HWND dialog) {
 void ClickAllBoxes(HWND dialog) {
   for (int box : {kAssociateBox, kSendToBox, kClipboardBox}) Click(dialog, box);
 }
-
-// Presses a button and lets the dialog go on with what it does then.
-void Press(HWND dialog, int button) { PostMessageA(GetDlgItem(dialog, button), BM_CLICK, 0, 0); }
 
 // Every test starts and ends without the association and without shortcuts to a Vorla.exe.
 class SettingsE2e : public ::testing::Test {
@@ -135,7 +122,7 @@ TEST_F(SettingsE2e, WithoutTheLauncherBesideItShowsNothingAndEnds) {
   ASSERT_TRUE(program.Started());
   bool windowSeen = false;
   while (program.Running()) {
-    windowSeen = windowSeen || FindWindowA("#32770", kCaption) != nullptr;
+    windowSeen = windowSeen || FindWindowA("#32770", kSettingsCaption) != nullptr;
     Sleep(20);
   }
   EXPECT_EQ(program.Wait(), 0u);
@@ -146,7 +133,7 @@ TEST_F(SettingsE2e, OkWritesTheAssociationTheShortcutAndTheOptionAndTheDialogSho
   Installation installation;
   {
     E2e::Process program(installation.CommandLine());
-    HWND dialog = AwaitWindow(kAssociateBox);
+    HWND dialog = AwaitSettingsWindow(kAssociateBox);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(Checks(dialog), (std::vector<bool>{false, false, false}));
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, kAssociateBox)));  // Wine's user is an administrator
@@ -171,7 +158,7 @@ TEST_F(SettingsE2e, OkWritesTheAssociationTheShortcutAndTheOptionAndTheDialogSho
   EXPECT_EQ(installation.Option(), "1");
 
   E2e::Process again(installation.CommandLine());
-  HWND dialog = AwaitWindow(kAssociateBox);
+  HWND dialog = AwaitSettingsWindow(kAssociateBox);
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(Checks(dialog), (std::vector<bool>{true, true, true}));
   ClickAllBoxes(dialog);
@@ -199,7 +186,7 @@ TEST_F(SettingsE2e, CancelEscAndTheCloseBoxWriteNothing) {
   for (const auto& way : ways) {
     Installation installation;
     E2e::Process program(installation.CommandLine());
-    HWND dialog = AwaitWindow(kAssociateBox);
+    HWND dialog = AwaitSettingsWindow(kAssociateBox);
     ASSERT_NE(dialog, nullptr) << way.name;
     ClickAllBoxes(dialog);
     EXPECT_EQ(Checks(dialog), (std::vector<bool>{true, true, true})) << way.name;
@@ -234,14 +221,14 @@ TEST_F(SettingsE2e, DroppedFilesAreRenamedOnYesAndKeptOnNo) {
     std::string a = lists.Write("a.txt", "http://example.com/\r\n");
     std::string b = lists.Write("b.VLF", "http://example.org/\r\n");
     E2e::Process program(installation.CommandLine(E2e::Quoted(a) + " " + E2e::Quoted(b)));
-    HWND question = AwaitWindow(IDYES);
+    HWND question = AwaitSettingsWindow(IDYES);
     ASSERT_NE(question, nullptr) << answer;
     EXPECT_NE(GetDlgItem(question, IDNO), nullptr) << answer;
     EXPECT_EQ(StaticTexts(question),
               std::vector<std::string>{"拡張子を変更してもよろしいですか？\n\n  「．txt」 -> 「．vlf」\n\n  「．vlf」 -> 「．txt」\n"})
         << answer;
     Click(question, answer);
-    HWND dialog = AwaitWindow(kAssociateBox);
+    HWND dialog = AwaitSettingsWindow(kAssociateBox);
     ASSERT_NE(dialog, nullptr) << answer;
     Press(dialog, IDCANCEL);
     EXPECT_EQ(program.Wait(), 0u) << answer;
@@ -257,7 +244,7 @@ TEST_F(SettingsE2e, ASecondCopyLeavesItsFilesAloneWhileTheFirstShowsItsDialog) {
   E2e::TempFolder lists;
   std::string list = lists.Write("a.txt", "http://example.com/\r\n");
   E2e::Process first(installation.CommandLine());
-  HWND dialog = AwaitWindow(kAssociateBox);
+  HWND dialog = AwaitSettingsWindow(kAssociateBox);
   ASSERT_NE(dialog, nullptr);
 
   // Another window in front, which the second copy's hand-over replaces by the dialog.
@@ -269,7 +256,7 @@ TEST_F(SettingsE2e, ASecondCopyLeavesItsFilesAloneWhileTheFirstShowsItsDialog) {
   E2e::Process second(installation.CommandLine(E2e::Quoted(list)));
   EXPECT_EQ(second.Wait(20000), 0u);
   EXPECT_NE(GetFileAttributesA(list.c_str()), INVALID_FILE_ATTRIBUTES);
-  EXPECT_EQ(FindWindowA("#32770", kCaption), dialog);  // no question, no second dialog
+  EXPECT_EQ(FindWindowA("#32770", kSettingsCaption), dialog);  // no question, no second dialog
   EXPECT_TRUE(IsWindowVisible(dialog));
   EXPECT_EQ(GetForegroundWindow(), dialog);
   DestroyWindow(other);
