@@ -1,26 +1,21 @@
 // Vorla, the launcher's main routine: single instance and the walk over its arguments.
 #include "Launcher.h"
 
+#include "ClipboardURLs.h"
 #include "CommandLine.h"
 #include "ListFile.h"
 #include "Program.h"
 #include "TinyUtilsFiles.h"
-#include "TinyUtilsText.h"
 #include "platform/Process.h"
 #include "platform/WinConstants.h"
 
 namespace {
 
-bool IsListFileExtension(const std::string& extension) {
-  return extension == ".txt" || extension == ".vlf" || extension == ".url";
-}
-
 // Executes, in order, every argument that names an existing list file; passes over the rest.
 void ExecuteArguments(int count) {
   for (int index = 1; index <= count; ++index) {
     std::string argument = CommandLine::ParamStr(index);
-    if (!IsListFileExtension(TinyUtils::AsciiLowerCase(TinyUtils::ExtractExtension(argument)))) continue;
-    if (!TinyUtils::FileExists(argument)) continue;
+    if (!IsListFileName(argument) || !TinyUtils::FileExists(argument)) continue;
     ExecuteListFile(argument);
   }
 }
@@ -34,8 +29,7 @@ int LauncherMain() {
   std::string settingsFile = SettingsFileIn(FindProgramFolder());
   int count = CommandLine::ParamCount();
   if (count < 1) {
-    // Started without arguments: the clipboard's addresses are executed here, by
-    // ExecuteClipboardURLs(settingsFile).
+    ExecuteClipboardURLs(settingsFile);
   } else {
     ExecuteArguments(count);
   }

@@ -1,5 +1,8 @@
-// Vorla, list files: reading lines and executing them one after another.
+// Vorla, list files: opening, reading and classifying lines, and executing them one after
+// another.
 #include "ListFile.h"
+
+#include <algorithm>
 
 #include "TinyShell.h"
 #include "TinyUtilsBrowser.h"
@@ -11,7 +14,6 @@
 namespace {
 
 constexpr char kCtrlZ = 26;
-constexpr std::int32_t kLongestPause = 10000;
 
 // Ends the launcher on an input/output error. An error whose low eight bits are 0 would
 // read as success, so it ends with 255.
@@ -20,30 +22,41 @@ constexpr std::int32_t kLongestPause = 10000;
   Win::ExitProcess(code != 0 ? code : 255);
 }
 
-void Pause(std::int32_t milliseconds) {
-  if (milliseconds < 1) return;
-  Win::Sleep(static_cast<Win::DWORD>(std::min(milliseconds, kLongestPause)));
-}
-
 bool IsWebAddress(const std::string& text) { return text.starts_with("http:") || text.starts_with("www."); }
 
-// Executes one trimmed line.
-void ExecuteLine(const std::string& line) {
-  if (line.empty() || line[0] == ';') return;
-  if (TinyUtils::LowerCase(line.substr(0, 5)) == "wait=") {
-    Pause(TinyUtils::StrToIntDefault(line.substr(5), 0));
-    return;
+// Whether the line begins with key (lower case) in any letter case.
+bool StartsWithKey(const std::string& line, const std::string& key) {
+  return TinyUtils::LowerCase(line.substr(0, key.size())) == key;
+}
+
+void ExecuteLine(const TListLine& line) {
+  switch (line.Kind) {
+    case TLineKind::Blank:
+    case TLineKind::Comment:
+      return;
+    case TLineKind::Pause:
+      if (line.Milliseconds > 0) Win::Sleep(line.Milliseconds);
+      return;
+    case TLineKind::WebAddress:
+    case TLineKind::Command: {
+      std::string text = CommandLineOf(line);
+      if (!TinyUtils::RunCommand(text, "")) TinyShell::ShellOpen(text, "");
+      return;
+    }
   }
-  std::string text = TinyUtils::LowerCase(line.substr(0, 4)) == "url=" ? line.substr(4) : line;
-  if (IsWebAddress(text)) {
-    text = TinyUtils::QuoteProgramPath(TinyUtils::GetDefaultBrowserPath()) + " " + text;
-  } else {
-    text = TinyUtils::ExpandEnvStrings(text);
-  }
-  if (!TinyUtils::RunCommand(text, "")) TinyShell::ShellOpen(text, "");
 }
 
 }  // namespace
+
+bool IsListFileName(const std::string& path) {
+  std::string extension = TinyUtils::AsciiLowerCase(TinyUtils::ExtractExtension(path));
+  return extension == ".txt" || extension == ".vlf" || extension == ".url";
+}
+
+Win::HANDLE OpenListFile(const std::string& path) {
+  return Win::CreateFileA(path.c_str(), Win::GENERIC_READ, Win::FILE_SHARE_READ, nullptr, Win::OPEN_EXISTING,
+                          Win::FILE_ATTRIBUTE_NORMAL, nullptr);
+}
 
 bool TLineReader::HasData() {
   if (position_ < length_) return true;
@@ -52,7 +65,7 @@ bool TLineReader::HasData() {
   if (!Win::ReadFile(file_, buffer_, kBufferSize, &length_, nullptr)) {
     length_ = 0;
     Win::DWORD error = Win::GetLastError();
-    if (error != Win::ERROR_BROKEN_PIPE) EndWithError(error);
+    if (error != Win::ERROR_BROKEN_PIPE) error_ = error;
   }
   endOfData_ = length_ == 0;
   return !endOfData_;
@@ -66,15 +79,45 @@ bool TLineReader::ReadLine(std::string& line) {
     if (byte == '\n') break;
     if (byte != '\r') line += byte;
   }
-  return true;
+  return error_ == 0;
+}
+
+bool TLineReader::AtCtrlZ() const { return position_ < length_ && buffer_[position_] == kCtrlZ; }
+
+void TLineReader::SkipCtrlZ() { ++position_; }
+
+TListLine ClassifyListLine(const std::string& line) {
+  TListLine result;
+  result.Trimmed = TinyUtils::Trim(line);
+  const std::string& trimmed = result.Trimmed;
+  if (trimmed.empty()) return result;
+  if (trimmed[0] == ';') {
+    result.Kind = TLineKind::Comment;
+  } else if (StartsWithKey(trimmed, "wait=")) {
+    result.Kind = TLineKind::Pause;
+    result.ValueIsNumber = TinyUtils::TryStrToInt(trimmed.substr(5), result.Value);
+    if (result.Value >= 1) result.Milliseconds = static_cast<Win::DWORD>(std::min(result.Value, TListLine::kLongestPause));
+  } else {
+    result.HadUrlPrefix = StartsWithKey(trimmed, "url=");
+    result.Text = result.HadUrlPrefix ? trimmed.substr(4) : trimmed;
+    result.Kind = IsWebAddress(result.Text) ? TLineKind::WebAddress : TLineKind::Command;
+  }
+  return result;
+}
+
+std::string CommandLineOf(const TListLine& line) {
+  if (line.Kind == TLineKind::WebAddress) {
+    return TinyUtils::QuoteProgramPath(TinyUtils::GetDefaultBrowserPath()) + " " + line.Text;
+  }
+  return TinyUtils::ExpandEnvStrings(line.Text);
 }
 
 void ExecuteListFile(const std::string& path) {
-  Win::HANDLE file = Win::CreateFileA(path.c_str(), Win::GENERIC_READ, Win::FILE_SHARE_READ, nullptr,
-                                      Win::OPEN_EXISTING, Win::FILE_ATTRIBUTE_NORMAL, nullptr);
+  Win::HANDLE file = OpenListFile(path);
   if (file == Win::INVALID_HANDLE_VALUE) EndWithError(Win::GetLastError());
   TLineReader reader(file);
   std::string line;
-  while (reader.ReadLine(line)) ExecuteLine(TinyUtils::Trim(line));
+  while (reader.ReadLine(line)) ExecuteLine(ClassifyListLine(line));
+  if (reader.Error() != 0) EndWithError(reader.Error());
   if (!Win::CloseHandle(file)) EndWithError(Win::GetLastError());
 }

@@ -85,7 +85,7 @@ int HexDigit(char c) {
 
 }  // namespace
 
-std::int32_t StrToIntDefault(const std::string& text, std::int32_t defaultValue) {
+bool TryStrToInt(const std::string& text, std::int32_t& value) {
   std::size_t i = 0, n = text.size();
   while (i < n && text[i] == ' ') ++i;
   bool hex = false;
@@ -97,27 +97,34 @@ std::int32_t StrToIntDefault(const std::string& text, std::int32_t defaultValue)
     i += 2;
   }
   if (hex) {
-    if (i == n) return defaultValue;
-    std::uint32_t value = 0;
+    if (i == n) return false;
+    std::uint32_t bits = 0;
     for (; i < n; ++i) {
       int digit = HexDigit(text[i]);
-      if (digit < 0 || value > 0x0FFFFFFF) return defaultValue;
-      value = value << 4 | static_cast<std::uint32_t>(digit);
+      if (digit < 0 || bits > 0x0FFFFFFF) return false;
+      bits = bits << 4 | static_cast<std::uint32_t>(digit);
     }
-    return static_cast<std::int32_t>(value);
+    value = static_cast<std::int32_t>(bits);
+    return true;
   }
   bool negative = false;
   if (i < n && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-  if (i == n) return defaultValue;
+  if (i == n) return false;
   // Accumulated in 64 bits, so that no step can overflow before the range test.
-  std::int64_t value = 0;
+  std::int64_t number = 0;
   for (; i < n; ++i) {
-    if (text[i] < '0' || text[i] > '9' || value > 214748364) return defaultValue;
-    value = value * 10 + (text[i] - '0');
+    if (text[i] < '0' || text[i] > '9' || number > 214748364) return false;
+    number = number * 10 + (text[i] - '0');
   }
-  if (negative) value = -value;
-  if (value < INT32_MIN || value > INT32_MAX) return defaultValue;
-  return static_cast<std::int32_t>(value);
+  if (negative) number = -number;
+  if (number < INT32_MIN || number > INT32_MAX) return false;
+  value = static_cast<std::int32_t>(number);
+  return true;
+}
+
+std::int32_t StrToIntDefault(const std::string& text, std::int32_t defaultValue) {
+  std::int32_t value = 0;
+  return TryStrToInt(text, value) ? value : defaultValue;
 }
 
 std::string AsciiLowerCase(const std::string& text) {

@@ -40,6 +40,8 @@ void BuildLeadByteSet(std::uint32_t codePage);
 // The value of text (blanks first, decimal with optional sign, or hexadecimal after "$",
 // "x", "X", "0x", "0X", nothing after), or defaultValue when it is no valid 32-bit number.
 std::int32_t StrToIntDefault(const std::string& text, std::int32_t defaultValue);
+// The same reading: true with value set when text is a valid number; false, value unchanged.
+bool TryStrToInt(const std::string& text, std::int32_t& value);
 std::string AsciiLowerCase(const std::string& text);  // "A" to "Z" only
 std::string LowerCase(const std::string& text);       // the platform's CharLowerBuffA
 std::string UpperCase(const std::string& text);       // the platform's CharUpperBuffA

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Installs what building and testing need on Debian 12, when it is missing:
 # CMake and Ninja, GoogleTest sources, the MinGW-w64 i686 cross compilers, Wine (32-bit),
-# Xvfb, and the Japanese fonts that the dialog's labels need; Google Benchmark and ripgrep
-# for the benchmarks.
+# Xvfb, the Japanese fonts that the dialog's labels need, and the X tools that find the
+# dialog on the virtual display (scripts/screenshot-settings.sh); Google Benchmark and
+# ripgrep for the benchmarks.
 set -euo pipefail
 
 packages=(cmake ninja-build g++ googletest python3
           g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
           wine wine32:i386 wine64 xvfb xauth imagemagick fonts-ipafont-gothic locales
-          libbenchmark-dev ripgrep)
+          x11-utils libbenchmark-dev ripgrep)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -29,14 +29,17 @@ std::string ReadAll(const std::string& path) {
   return content;
 }
 
-}  // namespace
-
-std::string LauncherPath() {
-  // The build gives the host's path; Wine shows the host's root as drive Z:.
-  std::string path = std::string("Z:") + VORLA_LAUNCHER_EXE;
+// The build gives the host's path; Wine shows the host's root as drive Z:.
+std::string WinePath(const std::string& hostPath) {
+  std::string path = "Z:" + hostPath;
   std::replace(path.begin(), path.end(), '/', '\\');
   return path;
 }
+
+}  // namespace
+
+std::string LauncherPath() { return WinePath(VORLA_LAUNCHER_EXE); }
+std::string SettingsPath() { return WinePath(VORLA_SETTINGS_EXE); }
 std::string ProbePath() { return OwnFolder() + "vorla_probe.exe"; }
 std::string ConsoleProbePath() { return OwnFolder() + "vorla_probe_console.exe"; }
 
@@ -101,6 +104,21 @@ DWORD Process::Wait(DWORD timeoutMs) {
 DWORD RunLauncher(const std::string& arguments) { return Process(Quoted(LauncherPath()) + " " + arguments).Wait(); }
 
 std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
+
+const char* const kSettingsCaption = "Vorla 動作設定";
+
+HWND AwaitSettingsWindow(int controlId, DWORD timeoutMs) {
+  for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
+    HWND window = FindWindowA("#32770", kSettingsCaption);
+    if (window != nullptr && GetDlgItem(window, controlId) != nullptr && IsWindowVisible(window)) return window;
+    Sleep(50);
+  }
+  return nullptr;
+}
+
+void Click(HWND dialog, int control) { SendMessageA(GetDlgItem(dialog, control), BM_CLICK, 0, 0); }
+
+void Press(HWND dialog, int button) { PostMessageA(GetDlgItem(dialog, button), BM_CLICK, 0, 0); }
 
 ScopedRegistryValue::ScopedRegistryValue(HKEY root, const std::string& keyPath, const std::string& valueName,
                                          const std::string& text)
