@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "ClipboardRoad.h"
+#include "ClipboardURLs.h"
 #include "LightStrList.h"
 #include "TinyUtilsText.h"
 #include "TinyUtilsUrl.h"
@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
         std::string_view address = FoundAddress(std::string_view(start, static_cast<std::size_t>(end - start)));
         if (!address.empty()) output.Line(number, address);
       } else {
-        std::string address = ClipboardRoad::AddressIn(line.assign(start, end));
+        std::string address = ClipboardAddressIn(line.assign(start, end));
         if (!address.empty()) output.Line(number, address);
       }
     }

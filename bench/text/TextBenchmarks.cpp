@@ -3,7 +3,7 @@
 #include <numeric>
 
 #include "BenchSupport.h"
-#include "ClipboardRoad.h"
+#include "ClipboardURLs.h"
 #include "TinyUtilsText.h"
 #include "TinyUtilsUrl.h"
 
@@ -53,7 +53,7 @@ BENCHMARK(ReplaceAllInOneText)->Apply(BenchSupport::BySize);
 // Half-width forms, trim, both dash replacements, FindURL and the "h" restored, with the
 // simulated LCMapStringA.
 void ClipboardLine(benchmark::State& state) {
-  OverLines(state, [](const std::string& line) { benchmark::DoNotOptimize(ClipboardRoad::AddressIn(line)); });
+  OverLines(state, [](const std::string& line) { benchmark::DoNotOptimize(ClipboardAddressIn(line)); });
 }
 BENCHMARK(ClipboardLine)->Apply(BenchSupport::BySize);
 
