@@ -44,7 +44,7 @@ class TLineReader {
   bool HasData();
 
   Win::HANDLE file_;
-  char buffer_[kBufferSize];
+  char buffer_[kBufferSize] = {};
   Win::DWORD length_ = 0;
   Win::DWORD position_ = 0;
   bool endOfData_ = false;

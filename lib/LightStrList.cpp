@@ -76,7 +76,8 @@ void TLightStrList::SetCapacity(std::int32_t newCapacity) {
     std::free(Items);
     Items = nullptr;
   } else {
-    void* resized = std::realloc(Items, static_cast<std::size_t>(newCapacity) * sizeof *Items);
+    // The slots are pointers to texts: sizeof *Items is the size of one slot.
+    void* resized = std::realloc(Items, static_cast<std::size_t>(newCapacity) * sizeof *Items);  // NOLINT(bugprone-sizeof-expression)
     if (resized == nullptr) std::abort();  // out of memory, as for any other allocation
     Items = static_cast<std::string**>(resized);
     for (std::int32_t i = Capacity; i < newCapacity; ++i) Items[i] = nullptr;

@@ -175,6 +175,36 @@ TEST_F(ShellLinks, WithoutAShellLinkObjectTheOperationsAreSkipped) {
   }
 }
 
+TEST_F(ShellLinks, CorruptLinkFilesReadAsNoTargetAndStayAsTheyWere) {
+  Sim::AddShellLink(sendTo_ + "model.lnk", ShellLinkData{.target = kLauncher});
+  const std::string link = *Sim::FileContent(sendTo_ + "model.lnk");
+  Win::DeleteFileA((sendTo_ + "model.lnk").c_str());
+  auto replaced = [&](const std::string& from, const std::string& to) {
+    std::string text = link;
+    return text.replace(text.find(from), from.size(), to);
+  };
+  const std::string corrupt[] = {
+      "",
+      std::string(5000, '\xFF'),
+      link.substr(0, link.size() / 2),
+      replaced("IconIndex=0", "IconIndex=99999999999999999999"),
+      replaced("ShowCommand=1", "ShowCommand=normal"),
+      replaced("Hotkey=0", "Hotkey=70000"),
+  };
+  for (std::size_t i = 0; i < std::size(corrupt); ++i) {
+    std::string name = "Vorla" + std::to_string(i) + ".lnk";
+    Sim::AddFile(sendTo_ + name, corrupt[i]);
+    EXPECT_EQ(TinyShlLnk2::GetShellLinkTarget(sendTo_ + name), "") << "file " << i;
+  }
+  EXPECT_FALSE(TinyShlLnk2::ShellLinkExists("Vorla.exe", true));
+  TinyShlLnk2::RemoveShellLinks("Vorla.exe", true);
+  TinyShlLnk2::InstallShellLink("Vorla.lnk", LauncherLink(), true);
+  for (std::size_t i = 0; i < std::size(corrupt); ++i) {
+    EXPECT_EQ(Sim::FileContent(sendTo_ + "Vorla" + std::to_string(i) + ".lnk"), corrupt[i]) << "file " << i;
+  }
+  EXPECT_EQ(Sim::ReadShellLink(sendTo_ + "Vorla.lnk")->target, kLauncher);
+}
+
 TEST(TinyShellFolders, SpecialFoldersEndInABackslashAndMustExist) {
   EXPECT_EQ(TinyShell::GetSendToFolder(), "");
   Sim::AddFolder("C:\\Documents and Settings\\Taro\\SendTo");

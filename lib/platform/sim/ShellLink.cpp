@@ -3,6 +3,8 @@
 #include <iconv.h>
 
 #include <cerrno>
+#include <charconv>
+#include <climits>
 #include <cstring>
 #include <map>
 
@@ -52,6 +54,14 @@ std::string Serialize(const ShellLinkData& link) {
          "\nDescription=" + link.description + "\nHotkey=" + std::to_string(link.hotkey) + "\n";
 }
 
+// A number field of a link file; nothing when it holds anything else or leaves the range.
+std::optional<int> NumberField(const std::string& text, int lowest, int highest) {
+  int value = 0;
+  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || value < lowest || value > highest) return std::nullopt;
+  return value;
+}
+
 std::optional<ShellLinkData> Parse(const std::string& content) {
   ShellLinkData link;
   std::map<std::string, std::string> fields;
@@ -72,14 +82,18 @@ std::optional<ShellLinkData> Parse(const std::string& content) {
     fields[line.substr(0, equals)] = line.substr(equals + 1);
   }
   if (header || fields.size() != 8) return std::nullopt;
+  auto iconIndex = NumberField(fields["IconIndex"], INT_MIN, INT_MAX);
+  auto showCommand = NumberField(fields["ShowCommand"], INT_MIN, INT_MAX);
+  auto hotkey = NumberField(fields["Hotkey"], 0, 0xFFFF);
+  if (!iconIndex || !showCommand || !hotkey) return std::nullopt;  // a corrupt file
   link.target = fields["Target"];
   link.arguments = fields["Arguments"];
   link.workingDirectory = fields["WorkingDirectory"];
   link.iconFile = fields["IconFile"];
-  link.iconIndex = std::atoi(fields["IconIndex"].c_str());
-  link.showCommand = std::atoi(fields["ShowCommand"].c_str());
+  link.iconIndex = *iconIndex;
+  link.showCommand = *showCommand;
   link.description = fields["Description"];
-  link.hotkey = static_cast<Win::WORD>(std::atoi(fields["Hotkey"].c_str()));
+  link.hotkey = static_cast<Win::WORD>(*hotkey);
   return link;
 }
 

@@ -39,12 +39,12 @@ class Wrapper : public Interface {
   ULONG references_ = 1;
 };
 
-class Unknown final : public Wrapper<IUnknown, ::IUnknown> {
+class WrappedUnknown final : public Wrapper<IUnknown, ::IUnknown> {
  public:
   using Wrapper::Wrapper;
 };
 
-class ShellLink final : public Wrapper<IShellLinkA, ::IShellLinkA> {
+class WrappedShellLink final : public Wrapper<IShellLinkA, ::IShellLinkA> {
  public:
   using Wrapper::Wrapper;
   HRESULT GetPath(char* file, int size, WIN32_FIND_DATAA* findData, DWORD flags) override {
@@ -59,7 +59,7 @@ class ShellLink final : public Wrapper<IShellLinkA, ::IShellLinkA> {
   HRESULT SetHotkey(WORD hotkey) override { return real_->SetHotkey(hotkey); }
 };
 
-class PersistFile final : public Wrapper<IPersistFile, ::IPersistFile> {
+class WrappedPersistFile final : public Wrapper<IPersistFile, ::IPersistFile> {
  public:
   using Wrapper::Wrapper;
   HRESULT Load(const WCHAR* fileName, DWORD mode) override {
@@ -77,11 +77,11 @@ HRESULT Wrap(::IUnknown* real, const GUID& iid, void** object) {
   HRESULT result = real->QueryInterface(RealGuid(iid), &found);
   if (FAILED(result)) return result;
   if (RealGuid(iid) == __uuidof(::IShellLinkA)) {
-    *object = static_cast<IShellLinkA*>(new ShellLink(static_cast<::IShellLinkA*>(found)));
+    *object = static_cast<IShellLinkA*>(new WrappedShellLink(static_cast<::IShellLinkA*>(found)));
   } else if (RealGuid(iid) == __uuidof(::IPersistFile)) {
-    *object = static_cast<IPersistFile*>(new PersistFile(static_cast<::IPersistFile*>(found)));
+    *object = static_cast<IPersistFile*>(new WrappedPersistFile(static_cast<::IPersistFile*>(found)));
   } else if (RealGuid(iid) == __uuidof(::IUnknown)) {
-    *object = static_cast<IUnknown*>(new Unknown(static_cast<::IUnknown*>(found)));
+    *object = static_cast<IUnknown*>(new WrappedUnknown(static_cast<::IUnknown*>(found)));
   }
   if (*object == nullptr) {  // an interface we have no wrapper for
     static_cast<::IUnknown*>(found)->Release();
