@@ -1,6 +1,9 @@
 // VLCheck: the Japanese report text.
 #include "Report.h"
 
+#include <initializer_list>
+#include <string_view>
+
 #include "TinyUtilsText.h"
 #include "platform/Console.h"
 #include "platform/WinConstants.h"
@@ -13,7 +16,14 @@ std::string Number(long long value) { return std::to_string(value); }
 
 std::string Quoted(const std::string& text) { return "「" + Printable(text) + "」"; }
 
-std::string WarningText(TWarning warning, const TLineReport* line) {
+// Appends the pieces and a line end.
+void AddLine(std::string& text, std::initializer_list<std::string_view> pieces) {
+  for (std::string_view piece : pieces) text.append(piece);
+  text += kEnd;
+}
+
+// The text of a warning; line is the line it is given for (an empty one for the file's own).
+std::string WarningText(TWarning warning, const TLineReport& line) {
   switch (warning) {
     case TWarning::Utf8Text:
       return "この行は UTF-8 で書かれているようです。Vorla.exe はシフト JIS (ANSI) として読むので、日本語の部分が化けます。";
@@ -32,15 +42,15 @@ std::string WarningText(TWarning warning, const TLineReport* line) {
     case TWarning::AddressAfterBlank:
       return "\"url=\" の後に空白があるため、ブラウザーで開かれません。";
     case TWarning::CtrlZ:
-      return "行頭の Ctrl-Z でファイルが終わるため、この行から " + Number(line->UnreadLines) + " 行は読まれません。";
+      return "行頭の Ctrl-Z でファイルが終わるため、この行から " + Number(line.UnreadLines) + " 行は読まれません。";
     case TWarning::ZeroByte:
       return "ゼロ バイト (NUL) があり、Vorla.exe はその手前までしか使いません。";
     case TWarning::ProgramNotFound:
       return "プログラムが見つからず、シェルにもこれを開くプログラムがありません。";
     case TWarning::PauseCapped:
-      return "wait=" + Number(line->Line.Value) + " は上限の " + Number(TListLine::kLongestPause) + " ミリ秒になります。";
+      return "wait=" + Number(line.Line.Value) + " は上限の " + Number(TListLine::kLongestPause) + " ミリ秒になります。";
     case TWarning::PauseNotANumber:
-      return Quoted(line->Line.Trimmed.substr(5)) + "は数として読めないため 0 になり、待ちません。";
+      return Quoted(line.Line.Trimmed.substr(5)) + "は数として読めないため 0 になり、待ちません。";
     case TWarning::NoDefaultBrowser:
       return "既定のブラウザーが登録されていないため、アドレスはシェルに渡されます。";
     case TWarning::NotAListFile:
@@ -104,17 +114,18 @@ std::string ErrorText(const TFileReport& report) {
 
 std::string SummaryText(const TFileReport& report) {
   struct Count {
-    TAction action;
     const char* name;
+    TAction action;
     int count;
-  } counts[] = {{TAction::Nothing, "何もしない", 0}, {TAction::Pause, "待機", 0},   {TAction::Browser, "ブラウザー", 0},
-                {TAction::Start, "実行", 0},         {TAction::Shell, "シェル", 0}, {TAction::NeverRead, "読まれない", 0}};
+  } counts[] = {{"何もしない", TAction::Nothing, 0}, {"待機", TAction::Pause, 0},   {"ブラウザー", TAction::Browser, 0},
+                {"実行", TAction::Start, 0},         {"シェル", TAction::Shell, 0}, {"読まれない", TAction::NeverRead, 0}};
   for (const auto& line : report.Lines) {
     for (auto& count : counts) count.count += count.action == line.Action ? 1 : 0;
   }
   std::string parts;
   for (const auto& count : counts) {
-    if (count.count > 0) parts += (parts.empty() ? "" : "、") + std::string(count.name) + " " + Number(count.count);
+    if (count.count == 0) continue;
+    parts.append(parts.empty() ? "" : "、").append(count.name).append(" ").append(Number(count.count));
   }
   std::string text = "  集計: " + Number(static_cast<long long>(report.Lines.size())) + " 行";
   if (!parts.empty()) text += " (" + parts + ")";
@@ -125,15 +136,15 @@ std::string SummaryText(const TFileReport& report) {
 
 std::string FormatFileReport(const TFileReport& report) {
   std::string text = Printable(report.Path) + kEnd;
-  for (TWarning warning : report.Warnings) text += "  警告: " + WarningText(warning, nullptr) + kEnd;
+  for (TWarning warning : report.Warnings) AddLine(text, {"  警告: ", WarningText(warning, TLineReport{})});
   std::size_t width = Number(static_cast<long long>(report.Lines.size())).size();
   std::string indent(width + 4, ' ');
   for (const auto& line : report.Lines) {
     std::string number = Number(line.Number);
-    text += std::string(width + 2 - number.size(), ' ') + number + ": " + ActionText(line) + kEnd;
+    AddLine(text, {std::string(width + 2 - number.size(), ' '), number, ": ", ActionText(line)});
     std::string program = ProgramText(line);
-    if (!program.empty()) text += indent + program + kEnd;
-    for (TWarning warning : line.Warnings) text += indent + "警告: " + WarningText(warning, &line) + kEnd;
+    if (!program.empty()) AddLine(text, {indent, program});
+    for (TWarning warning : line.Warnings) AddLine(text, {indent, "警告: ", WarningText(warning, line)});
   }
   if (report.Error != 0) text += ErrorText(report);
   return text + SummaryText(report);

@@ -1,6 +1,7 @@
 // Vorla, the launcher's main routine: single instance and the walk over its arguments.
 #include "Launcher.h"
 
+#include "ClipboardURLs.h"
 #include "CommandLine.h"
 #include "ListFile.h"
 #include "Program.h"
@@ -28,8 +29,7 @@ int LauncherMain() {
   std::string settingsFile = SettingsFileIn(FindProgramFolder());
   int count = CommandLine::ParamCount();
   if (count < 1) {
-    // Started without arguments: the clipboard's addresses are executed here, by
-    // ExecuteClipboardURLs(settingsFile).
+    ExecuteClipboardURLs(settingsFile);
   } else {
     ExecuteArguments(count);
   }

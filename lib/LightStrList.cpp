@@ -3,10 +3,23 @@
 #include "LightStrList.h"
 
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 constexpr std::int32_t kGrowth = 8;
 }  // namespace
+
+namespace LightStrList {
+
+const char* CutLine(const char* line, const char*& lineEnd) {
+  lineEnd = line + std::strcspn(line, "\r\n");
+  const char* next = lineEnd;
+  if (*next == '\r') ++next;
+  if (*next == '\n') ++next;
+  return next;
+}
+
+}  // namespace LightStrList
 
 TLightStrList::~TLightStrList() { Clear(); }
 
@@ -33,16 +46,17 @@ void TLightStrList::SetText(const std::string& text) {
   const char* p = text.c_str();
   while (*p != 0) {
     const char* start = p;
-    while (*p != 0 && *p != '\n' && *p != '\r') ++p;
-    Add(std::string(start, p));
-    if (*p == '\r') ++p;
-    if (*p == '\n') ++p;
+    const char* end = nullptr;
+    p = LightStrList::CutLine(p, end);
+    Append(start, end);
   }
 }
 
-void TLightStrList::Add(const std::string& text) {
+void TLightStrList::Add(const std::string& text) { Append(text.data(), text.data() + text.size()); }
+
+void TLightStrList::Append(const char* first, const char* last) {
   if (Count == Capacity) SetCapacity(Capacity + kGrowth);
-  Items[Count] = text.empty() ? nullptr : new std::string(text);
+  Items[Count] = first == last ? nullptr : new std::string(first, last);
   ++Count;
 }
 
@@ -62,7 +76,8 @@ void TLightStrList::SetCapacity(std::int32_t newCapacity) {
     std::free(Items);
     Items = nullptr;
   } else {
-    void* resized = std::realloc(Items, static_cast<std::size_t>(newCapacity) * sizeof *Items);
+    // The slots are pointers to texts: sizeof *Items is the size of one slot.
+    void* resized = std::realloc(Items, static_cast<std::size_t>(newCapacity) * sizeof *Items);  // NOLINT(bugprone-sizeof-expression)
     if (resized == nullptr) std::abort();  // out of memory, as for any other allocation
     Items = static_cast<std::string**>(resized);
     for (std::int32_t i = Capacity; i < newCapacity; ++i) Items[i] = nullptr;

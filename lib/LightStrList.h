@@ -4,6 +4,16 @@
 #include <cstdint>
 #include <string>
 
+namespace LightStrList {
+
+// Cuts the line that begins at line in a zero-terminated text, as SetText cuts its lines:
+// the line ends before the first zero, LF or CR (lineEnd is set there); then a CR LF, a
+// lone CR or a lone LF is stepped over. Returns where the next line begins, which is the
+// terminating zero after the last line.
+const char* CutLine(const char* line, const char*& lineEnd);
+
+}  // namespace LightStrList
+
 // The list owns copies of its texts. Its slot array grows by eight slots at a time and is
 // resized in place where the allocator can; it shrinks only through Clear.
 class TLightStrList {
@@ -34,5 +44,7 @@ class TLightStrList {
   std::int32_t Capacity = 0;
 
  private:
+  // Add of the bytes from first up to last, copied once.
+  void Append(const char* first, const char* last);
   void SetCapacity(std::int32_t newCapacity);
 };

@@ -48,7 +48,7 @@ std::string UpperCase(const std::string& text);       // the platform's CharUppe
 // Full-width forms replaced by half-width ones (LCMapStringA, thread locale); empty when
 // the platform cannot map the text.
 std::string ToHalfWidth(const std::string& text);
-std::string Trim(const std::string& text);  // without leading and trailing bytes 0 to 32
+std::string Trim(std::string text);  // without leading and trailing bytes 0 to 32
 
 // Position of the first byte equal to byte, the terminator included; null when absent.
 const char* FindChar(const char* text, char byte);

@@ -37,7 +37,7 @@ trap restore EXIT
 
 echo "Running Vorla.exe on $list"
 status=0
-VORLA_PROBE_LOG="$(windows_path "$log")" wine_ja build/win32/launcher/Vorla.exe "$(windows_path "$list")" || status=$?
+VORLA_PROBE_LOG="$(windows_path "$log")" wine_ja build/win32/bin/Vorla.exe "$(windows_path "$list")" || status=$?
 echo "Vorla.exe ended with exit code $status"
 if [ ! -s "$log" ]; then
   echo "Nothing was opened in the browser."

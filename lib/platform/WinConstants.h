@@ -25,6 +25,7 @@ constexpr DWORD ERROR_INSUFFICIENT_BUFFER = 122;
 constexpr DWORD ERROR_ALREADY_EXISTS = 183;
 constexpr DWORD ERROR_MORE_DATA = 234;
 constexpr DWORD ERROR_NO_TOKEN = 1008;
+constexpr DWORD ERROR_CALL_NOT_IMPLEMENTED = 120;
 constexpr DWORD ERROR_BAD_EXE_FORMAT = 193;
 constexpr DWORD ERROR_ENVVAR_NOT_FOUND = 203;
 constexpr DWORD ERROR_MR_MID_NOT_FOUND = 317;
@@ -60,7 +61,6 @@ constexpr int SW_SHOWNORMAL = 1;
 constexpr DWORD SCS_32BIT_BINARY = 0;
 constexpr int SE_ERR_FNF = 2;
 constexpr int SE_ERR_NOASSOC = 31;
-constexpr DWORD MAX_PATH = 260;
 
 // Registry.
 inline HKEY const HKEY_CLASSES_ROOT = reinterpret_cast<HKEY>(static_cast<std::uintptr_t>(0x80000000u));
@@ -80,6 +80,7 @@ constexpr DWORD REG_DWORD = 4;
 constexpr DWORD REG_OPTION_NON_VOLATILE = 0;
 constexpr DWORD REG_CREATED_NEW_KEY = 1;
 constexpr DWORD REG_OPENED_EXISTING_KEY = 2;
+constexpr DWORD KEY_READ = 0x20019;
 
 // Clipboard.
 constexpr UINT CF_TEXT = 1;
@@ -110,5 +111,58 @@ constexpr DWORD FORMAT_MESSAGE_FROM_SYSTEM = 0x00001000;
 constexpr DWORD VER_PLATFORM_WIN32s = 0;
 constexpr DWORD VER_PLATFORM_WIN32_WINDOWS = 1;
 constexpr DWORD VER_PLATFORM_WIN32_NT = 2;
+
+// Windows, dialogs and message boxes.
+constexpr UINT WM_DESTROY = 0x0002;
+constexpr UINT WM_CLOSE = 0x0010;
+constexpr UINT WM_SETICON = 0x0080;
+constexpr UINT WM_INITDIALOG = 0x0110;
+constexpr UINT WM_COMMAND = 0x0111;
+constexpr UINT WM_SYSCOMMAND = 0x0112;
+constexpr WPARAM SC_CLOSE = 0xF060;
+constexpr UINT BM_GETCHECK = 0x00F0;
+constexpr UINT BM_SETCHECK = 0x00F1;
+constexpr WORD BN_CLICKED = 0;
+constexpr LRESULT BST_UNCHECKED = 0;
+constexpr LRESULT BST_CHECKED = 1;
+constexpr WPARAM ICON_BIG = 1;
+constexpr int IDOK = 1;
+constexpr int IDCANCEL = 2;
+constexpr int IDYES = 6;
+constexpr int IDNO = 7;
+constexpr UINT MB_YESNO = 0x4;
+constexpr UINT MB_ICONQUESTION = 0x20;
+constexpr UINT MB_SETFOREGROUND = 0x10000;
+constexpr int GCL_STYLE = -26;
+constexpr DWORD CS_DROPSHADOW = 0x00020000;
+
+// Access tokens and security identifiers.
+constexpr DWORD TOKEN_QUERY = 0x0008;
+constexpr DWORD TokenGroups = 2;  // TOKEN_INFORMATION_CLASS
+constexpr SID_IDENTIFIER_AUTHORITY SECURITY_NT_AUTHORITY = {{0, 0, 0, 0, 0, 5}};
+constexpr DWORD SECURITY_BUILTIN_DOMAIN_RID = 32;
+constexpr DWORD DOMAIN_ALIAS_RID_ADMINS = 544;
+constexpr DWORD SE_GROUP_ENABLED = 0x4;
+constexpr DWORD SE_GROUP_USE_FOR_DENY_ONLY = 0x10;
+
+// Shell, special folders and COM.
+constexpr int MAX_PATH = 260;
+constexpr int CSIDL_STARTUP = 7;
+constexpr int CSIDL_SENDTO = 9;
+constexpr LONG SHCNE_ASSOCCHANGED = 0x08000000;
+constexpr UINT SHCNF_IDLIST = 0x0000;
+constexpr UINT SHCNF_FLUSH = 0x1000;
+constexpr HRESULT S_OK = 0;
+constexpr HRESULT S_FALSE = 1;
+constexpr HRESULT E_NOINTERFACE = static_cast<HRESULT>(0x80004002);
+constexpr HRESULT E_FAIL = static_cast<HRESULT>(0x80004005);
+constexpr DWORD CLSCTX_INPROC_SERVER = 0x1;
+constexpr DWORD CLSCTX_LOCAL_SERVER = 0x4;
+constexpr DWORD SLGP_UNCPRIORITY = 0x2;
+constexpr DWORD STGM_READ = 0x0;
+constexpr GUID CLSID_ShellLink = {0x00021401, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+constexpr GUID IID_IUnknown = {0x00000000, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+constexpr GUID IID_IShellLinkA = {0x000214EE, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+constexpr GUID IID_IPersistFile = {0x0000010B, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 
 }  // namespace Win

@@ -106,6 +106,36 @@ struct PROCESS_INFORMATION {
   DWORD dwThreadId;
 };
 
+// Windows, dialogs and their callbacks.
+using ULONG = std::uint32_t;
+using DLGPROC = INT_PTR(VORLA_WINAPI*)(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Security identifiers and access tokens. The group list is the platform's own layout
+// (a count, then pairs of SID pointer and attribute bits, then the SIDs themselves).
+using PSID = void*;
+struct SID_IDENTIFIER_AUTHORITY {
+  BYTE Value[6];
+};
+struct SID_AND_ATTRIBUTES {
+  PSID Sid;
+  DWORD Attributes;
+};
+struct TOKEN_GROUPS {
+  DWORD GroupCount;
+  SID_AND_ATTRIBUTES Groups[1];
+};
+
+// COM and the shell's link objects. Texts handed to COM are UTF-16.
+using WCHAR = char16_t;
+struct GUID {
+  DWORD Data1;
+  WORD Data2;
+  WORD Data3;
+  BYTE Data4[8];
+
+  bool operator==(const GUID&) const = default;
+};
+
 // One console input event; only key events are read.
 struct KEY_EVENT_RECORD {
   BOOL bKeyDown;

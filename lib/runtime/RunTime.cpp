@@ -15,6 +15,8 @@ void operator delete[](void* block) noexcept { std::free(block); }
 void operator delete(void* block, std::size_t) noexcept { std::free(block); }
 void operator delete[](void* block, std::size_t) noexcept { std::free(block); }
 
+// libstdc++'s own names, replaced on purpose.
+// NOLINTBEGIN(cert-dcl58-cpp, bugprone-reserved-identifier, cert-dcl37-c, cert-dcl51-cpp, cert-dcl50-cpp)
 namespace std {
 void __throw_length_error(const char*) { std::abort(); }
 void __throw_logic_error(const char*) { std::abort(); }
@@ -24,3 +26,4 @@ void __throw_bad_array_new_length() { std::abort(); }
 // A container's bounds check that fails (_GLIBCXX_ASSERTIONS).
 void __glibcxx_assert_fail(const char*, int, const char*, const char*) noexcept { std::abort(); }
 }  // namespace std
+// NOLINTEND(cert-dcl58-cpp, bugprone-reserved-identifier, cert-dcl37-c, cert-dcl51-cpp, cert-dcl50-cpp)

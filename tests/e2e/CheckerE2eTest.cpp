@@ -1,6 +1,7 @@
 // Windows only: VLCheck.exe itself under Wine (a Japanese system, code page 932), with the
-// probe registered as the browser: its report on the sample lists of examples/, exit codes,
-// the system's reasons, that it starts and changes nothing, and its console kept open.
+// probe registered as the browser: its report on the sample list of examples/ and on a list
+// with one line of each problem it warns of, exit codes, the system's reasons, that it
+// starts and changes nothing, and its console kept open.
 #include <gtest/gtest.h>
 
 #include "E2e.h"
@@ -23,7 +24,7 @@ std::string ReadBytes(const std::string& path) {
 
 TEST(CheckerE2e, ReportsTheSampleListLineByLine) {
   ProbeBrowser browser;
-  std::string list = ExamplePath("sample.vlf");
+  std::string list = SourcePath("examples/sample.vlf");
   Output output = RunChecker(Quoted(list));
   EXPECT_EQ(output.exitCode, 0u);
   std::string opens = "ブラウザーで開きます: " + ProbePath() + " ";
@@ -42,13 +43,13 @@ TEST(CheckerE2e, ReportsTheSampleListLineByLine) {
   EXPECT_TRUE(browser.Starts().empty());
 }
 
-// examples/problems.vlf holds one line of each problem: a byte-order mark before a comment,
+// tests/e2e/data/problems.vlf holds one line of each problem: a byte-order mark before a comment,
 // UTF-8 text, an address in capitals, in full-width letters, without its "h", behind
 // "https:", after "url=" and a blank, a zero byte, a misspelt program, a pause above
 // 10000 ms, a pause that is no number, and a Ctrl-Z with a line after it.
 TEST(CheckerE2e, WarnsOfEveryProblemOfTheProblemListAndChangesNothing) {
   ProbeBrowser browser;
-  std::string list = ExamplePath("problems.vlf");
+  std::string list = SourcePath("tests/e2e/data/problems.vlf");
   std::string before = ReadBytes(list);
   Output output = RunChecker(Quoted(list));
   EXPECT_EQ(output.exitCode, 1u);
@@ -125,7 +126,7 @@ TEST(CheckerE2e, GivesTheSystemsReasonForFilesItCannotReadAndEndsWith2) {
 
 TEST(CheckerE2e, KeepsAConsoleOfItsOwnOpenUntilAKeyIsPressed) {
   ProbeBrowser browser;
-  std::string commandLine = Quoted(CheckerPath()) + " " + Quoted(ExamplePath("sample.vlf"));
+  std::string commandLine = Quoted(CheckerPath()) + " " + Quoted(SourcePath("examples/sample.vlf"));
   STARTUPINFOA startupInfo{};
   startupInfo.cb = sizeof startupInfo;
   PROCESS_INFORMATION info{};

@@ -29,18 +29,19 @@ std::string ReadAll(const std::string& path) {
   return content;
 }
 
-// The build gives host paths; Wine shows the host's root as drive Z:.
-std::string HostPath(const std::string& path) {
-  std::string windowsPath = "Z:" + path;
-  std::replace(windowsPath.begin(), windowsPath.end(), '/', '\\');
-  return windowsPath;
+// The build gives the host's path; Wine shows the host's root as drive Z:.
+std::string WinePath(const std::string& hostPath) {
+  std::string path = "Z:" + hostPath;
+  std::replace(path.begin(), path.end(), '/', '\\');
+  return path;
 }
 
 }  // namespace
 
-std::string LauncherPath() { return HostPath(VORLA_LAUNCHER_EXE); }
-std::string CheckerPath() { return HostPath(VORLA_CHECKER_EXE); }
-std::string ExamplePath(const std::string& name) { return HostPath(VORLA_EXAMPLES_DIR) + "\\" + name; }
+std::string LauncherPath() { return WinePath(VORLA_LAUNCHER_EXE); }
+std::string SettingsPath() { return WinePath(VORLA_SETTINGS_EXE); }
+std::string CheckerPath() { return WinePath(VORLA_CHECKER_EXE); }
+std::string SourcePath(const std::string& path) { return WinePath(std::string(VORLA_SOURCE_DIR) + "/" + path); }
 std::string ProbePath() { return OwnFolder() + "vorla_probe.exe"; }
 std::string ConsoleProbePath() { return OwnFolder() + "vorla_probe_console.exe"; }
 
@@ -137,6 +138,21 @@ Output RunCaptured(const std::string& commandLine) {
 }
 
 std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
+
+const char* const kSettingsCaption = "Vorla 動作設定";
+
+HWND AwaitSettingsWindow(int controlId, DWORD timeoutMs) {
+  for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
+    HWND window = FindWindowA("#32770", kSettingsCaption);
+    if (window != nullptr && GetDlgItem(window, controlId) != nullptr && IsWindowVisible(window)) return window;
+    Sleep(50);
+  }
+  return nullptr;
+}
+
+void Click(HWND dialog, int control) { SendMessageA(GetDlgItem(dialog, control), BM_CLICK, 0, 0); }
+
+void Press(HWND dialog, int button) { PostMessageA(GetDlgItem(dialog, button), BM_CLICK, 0, 0); }
 
 ScopedRegistryValue::ScopedRegistryValue(HKEY root, const std::string& keyPath, const std::string& valueName,
                                          const std::string& text)

@@ -13,9 +13,12 @@ namespace E2e {
 
 // Vorla.exe as built in this tree.
 std::string LauncherPath();
-// VLCheck.exe as built in this tree, and a file of the examples/ folder.
+// VLOption.exe as built in this tree, beside Vorla.exe.
+std::string SettingsPath();
+// VLCheck.exe as built in this tree.
 std::string CheckerPath();
-std::string ExamplePath(const std::string& name);
+// A file of the source tree, named from its root with "/" ("examples/sample.vlf").
+std::string SourcePath(const std::string& path);
 // The probe programs built beside the test program (see probe/Probe.cpp).
 std::string ProbePath();
 std::string ConsoleProbePath();
@@ -86,6 +89,16 @@ class ScopedRegistryValue {
   DWORD oldType_ = 0;
   std::string oldData_;
 };
+
+// The caption of the settings dialog and of its question box.
+extern const char* const kSettingsCaption;
+// The top-level window with the settings caption that holds a control of this id, once it
+// is shown; null when none comes within the time.
+HWND AwaitSettingsWindow(int controlId, DWORD timeoutMs = 20000);
+// Clicks a control and waits until the dialog has handled the click.
+void Click(HWND dialog, int control);
+// Presses a button and lets the dialog go on with what it does then.
+void Press(HWND dialog, int button);
 
 // One start of a probe program, as it logged it.
 struct ProbeStart {

@@ -30,7 +30,9 @@ void ResetClipboard() { state = ClipboardState{}; }
 
 constexpr std::uintptr_t kFirstBlockHandle = 0x00A10000;
 
-Win::HGLOBAL HandleOf(Win::UINT format) { return reinterpret_cast<Win::HGLOBAL>(kFirstBlockHandle + format * 4); }
+Win::HGLOBAL HandleOf(Win::UINT format) {
+  return reinterpret_cast<Win::HGLOBAL>(kFirstBlockHandle + std::uintptr_t{format} * 4);
+}
 
 std::vector<char>* BlockOf(Win::HGLOBAL handle) {
   auto value = reinterpret_cast<std::uintptr_t>(handle);

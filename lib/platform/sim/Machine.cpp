@@ -63,7 +63,7 @@ Win::HANDLE AddHandleOf(std::shared_ptr<Object> object, Win::DWORD owner) {
 }  // namespace
 
 void Fail(const char* what, const char* file, int line) {
-  std::fprintf(stderr, "%s:%d: simulation invariant broken: %s\n", file, line, what);
+  (void)std::fprintf(stderr, "%s:%d: simulation invariant broken: %s\n", file, line, what);
   std::abort();
 }
 
@@ -166,6 +166,7 @@ void ExitProcess(UINT exitCode) {
   run->End(static_cast<int>(exitCode), true);
   // The simulated process is over: this thread waits for ever, as if it had ended.
   std::mutex never;
+  // cppcheck-suppress localMutex ; a lock nobody else takes, held to wait for ever
   std::unique_lock<std::mutex> guard(never);
   std::condition_variable().wait(guard, [] { return false; });
   std::abort();

@@ -33,7 +33,11 @@ FileNode* SearchFile(const std::vector<std::string>& folders, const std::string&
   std::vector<std::string> candidates{file};
   if (!HasFolderPart(file)) {
     candidates.clear();
-    for (const auto& folder : folders) candidates.push_back(folder + (folder.ends_with('\\') ? "" : "\\") + file);
+    for (const auto& folder : folders) {
+      std::string candidate = folder;
+      if (!candidate.ends_with('\\')) candidate += '\\';
+      candidates.push_back(candidate.append(file));
+    }
   }
   for (const auto& candidate : candidates) {
     FileNode* node = FindNode(candidate);

@@ -90,6 +90,21 @@ void MarkDeleted(Key& key) {
   for (auto& subkey : key.subkeys) MarkDeleted(*subkey);
 }
 
+// The key that holds key as a subkey; null for a root key.
+std::shared_ptr<Key> ParentOf(const Key& key, const std::shared_ptr<Key>& below) {
+  for (const auto& subkey : below->subkeys) {
+    if (subkey.get() == &key) return below;
+    if (auto found = ParentOf(key, subkey)) return found;
+  }
+  return nullptr;
+}
+std::shared_ptr<Key> ParentOf(const Key& key) {
+  for (const auto& [id, root] : state.roots) {
+    if (auto found = ParentOf(key, root)) return found;
+  }
+  return nullptr;
+}
+
 std::string ValueKey(const char* valueName) { return AsciiUpper(valueName ? valueName : ""); }
 
 }  // namespace
@@ -119,6 +134,30 @@ std::optional<RegistryValue> GetRegistryValue(Win::HKEY root, const std::string&
   auto found = key->values.find(Detail::AsciiUpper(valueName));
   if (found == key->values.end()) return std::nullopt;
   return found->second;
+}
+
+namespace {
+void CollectPaths(const Detail::Key& key, const std::string& prefix, std::vector<std::string>& paths) {
+  for (const auto& subkey : key.subkeys) {
+    paths.push_back(prefix + subkey->name);
+    CollectPaths(*subkey, prefix + subkey->name + "\\", paths);
+  }
+}
+}  // namespace
+
+std::vector<std::string> RegistryKeyPaths(Win::HKEY root) {
+  std::vector<std::string> paths;
+  CollectPaths(*Detail::KeyOf(root), "", paths);
+  return paths;
+}
+
+std::vector<std::string> RegistryValueNames(Win::HKEY root, const std::string& keyPath) {
+  std::vector<std::string> names;
+  auto key = Detail::Walk(Detail::KeyOf(root), keyPath, false);
+  if (key) {
+    for (const auto& [name, value] : key->values) names.push_back(name);
+  }
+  return names;
 }
 
 int OpenRegistryKeys() { return static_cast<int>(Detail::state.open.size()); }
@@ -178,15 +217,11 @@ LONG RegSetValueExA(HKEY key, const char* valueName, DWORD, DWORD type, const BY
 LONG RegDeleteKeyA(HKEY key, const char* subKey) {
   auto base = KeyOf(key);
   if (!base) return 6;
-  auto parts = SplitKeyPath(subKey ? subKey : "");
-  if (parts.empty()) return 5;  // ERROR_ACCESS_DENIED: a key cannot delete itself
-  std::string last = parts.back();
-  parts.pop_back();
-  std::string parentPath;
-  for (const auto& part : parts) parentPath += part + "\\";
-  auto parent = Walk(base, parentPath, false);
-  auto target = parent ? parent->Subkey(last) : nullptr;
+  // An empty name deletes the opened key itself (the platform opens the subkey "" anew).
+  auto target = Walk(base, subKey ? subKey : "", false);
+  auto parent = target ? ParentOf(*target) : nullptr;
   if (!target) return 2;
+  if (!parent) return 5;  // ERROR_ACCESS_DENIED: a root key
   OSVERSIONINFOA version{};
   version.dwOSVersionInfoSize = sizeof version;
   bool ntFamily = !GetVersionExA(&version) || version.dwPlatformId == 2;

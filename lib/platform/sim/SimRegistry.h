@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/WinTypes.h"
 
@@ -25,6 +26,10 @@ void AddRegistryKey(Win::HKEY root, const std::string& keyPath);
 bool RegistryKeyExists(Win::HKEY root, const std::string& keyPath);
 std::optional<RegistryValue> GetRegistryValue(Win::HKEY root, const std::string& keyPath,
                                               const std::string& valueName);
+// Every key below root as a path ("a", "a\\b", ...), parents before their subkeys.
+std::vector<std::string> RegistryKeyPaths(Win::HKEY root);
+// The names of the key's values ("" for the default value), in upper case.
+std::vector<std::string> RegistryValueNames(Win::HKEY root, const std::string& keyPath);
 // Keys opened or created by the programs and not yet closed.
 int OpenRegistryKeys();
 
