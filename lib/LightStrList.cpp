@@ -56,7 +56,8 @@ void TLightStrList::Add(const std::string& text) { Append(text.data(), text.data
 
 void TLightStrList::Append(const char* first, const char* last) {
   if (Count == Capacity) SetCapacity(Capacity + kGrowth);
-  Items[Count] = first == last ? nullptr : new std::string(first, last);
+  // Items holds Capacity slots whenever Capacity is above 0, so slot Count is there.
+  Items[Count] = first == last ? nullptr : new std::string(first, last);  // NOLINT(clang-analyzer-core.NullDereference)
   ++Count;
 }
 
