@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace LightStrList {
 
@@ -13,6 +14,12 @@ namespace LightStrList {
 const char* CutLine(const char* line, const char*& lineEnd);
 
 }  // namespace LightStrList
+
+// One text of a list in one block of memory: its byte count, then its bytes.
+struct TLightText {
+  std::size_t Length;
+  std::string_view View() const { return {reinterpret_cast<const char*>(this + 1), Length}; }
+};
 
 // The list owns copies of its texts. Its slot array grows by eight slots at a time and is
 // resized in place where the allocator can; it shrinks only through Clear.
@@ -39,7 +46,7 @@ class TLightStrList {
 
   // Read them freely; only the list's own operations change them.
   // Slots 0 to Count - 1 hold the texts; a null slot is the empty text. Null while Capacity is 0.
-  std::string** Items = nullptr;
+  TLightText** Items = nullptr;
   std::int32_t Count = 0;
   std::int32_t Capacity = 0;
 
