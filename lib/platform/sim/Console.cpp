@@ -79,8 +79,8 @@ BOOL WriteFile(HANDLE file, const void* buffer, DWORD bytesToWrite, DWORD* bytes
 }
 
 BOOL GetConsoleMode(HANDLE console, DWORD* mode) {
-  if ((console == kInput && InputIsConsole()) || (console == kOutput && state.processCount > 0)) {
-    *mode = console == kInput ? 0x7 : 0x3;  // the default modes of a console's input and output
+  if (console == kInput && InputIsConsole()) {
+    *mode = 0x7;  // the default mode of a console's input: processed, line and echo input
     return 1;
   }
   SetLastError(6);  // ERROR_INVALID_HANDLE
