@@ -35,4 +35,9 @@ std::vector<std::string> SplitPath(const std::string& path);
 bool MatchesWildcard(const std::string& pattern, const std::string& name);
 Win::FILETIME Now();
 
+// The error an open of the file with access and shareMode would meet (a folder, refused
+// access, a read-only file opened for writing, another handle that does not share); 0 when
+// it may be opened (FileHandles.cpp).
+Win::DWORD OpenError(const FileNode& node, Win::DWORD access, Win::DWORD shareMode);
+
 }  // namespace Sim::Detail
