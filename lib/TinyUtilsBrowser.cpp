@@ -87,6 +87,10 @@ std::string ExpandEnvStrings(const std::string& text) {
 
 bool RunCommand(const std::string& command, const std::string& argument) {
   std::string line = argument.empty() ? command : command + " " + argument;
+  // Windows refuses a command line of more than 32,766 characters (and its zero); Wine
+  // would start the program with the line cut short. Such a line is not started.
+  constexpr std::size_t kLongestCommandLine = 32766;
+  if (WideLength(line) > kLongestCommandLine) return false;
   Win::STARTUPINFOA startupInfo{};
   startupInfo.cb = sizeof startupInfo;
   Win::GetStartupInfoA(&startupInfo);

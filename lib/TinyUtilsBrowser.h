@@ -26,7 +26,8 @@ std::string QuoteProgramPath(const std::string& path);
 std::string ExpandEnvStrings(const std::string& text);
 // Starts command (followed by a blank and argument when argument is not empty) without an
 // application name, and waits until the new program is ready for input. True once the
-// program has been started, whatever the wait answers; false when it could not be started.
+// program has been started, whatever the wait answers; false when it could not be started,
+// or when the line is longer than the platform takes (32,766 characters).
 bool RunCommand(const std::string& command, const std::string& argument);
 
 }  // namespace TinyUtils

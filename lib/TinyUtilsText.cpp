@@ -5,6 +5,7 @@
 
 #include "platform/Locale.h"
 #include "platform/Process.h"
+#include "platform/ShellLink.h"
 #include "platform/WinConstants.h"
 
 namespace TinyUtils {
@@ -175,6 +176,11 @@ std::string Trim(std::string text) {
   text.resize(end);
   text.erase(0, first);
   return text;
+}
+
+std::size_t WideLength(const std::string& text) {
+  int count = Win::MultiByteToWideChar(Win::CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+  return count > 0 ? static_cast<std::size_t>(count) - 1 : 0;  // without the zero
 }
 
 const char* FindChar(const char* text, char byte) {

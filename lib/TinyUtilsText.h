@@ -49,6 +49,9 @@ std::string UpperCase(const std::string& text);       // the platform's CharUppe
 // the platform cannot map the text.
 std::string ToHalfWidth(const std::string& text);
 std::string Trim(std::string text);  // without leading and trailing bytes 0 to 32
+// The characters of text up to its first zero byte, counted as the platform's Unicode
+// calls count them (UTF-16 units); 0 when the platform cannot convert it.
+std::size_t WideLength(const std::string& text);
 
 // Position of the first byte equal to byte, the terminator included; null when absent.
 const char* FindChar(const char* text, char byte);

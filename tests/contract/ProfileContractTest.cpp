@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "Fixture.h"
+#include "FixtureLauncher.h"
 #include "FixtureClipboard.h"
 #include "KnownDifferences.h"
 #include "TinyIni.h"
@@ -149,6 +150,32 @@ TEST(ProfileContract, WriteIntoAMissingFolderFails) {
   std::string file = Fixture::NewScratchFolder() + "missing\\Vorla.ini";
   EXPECT_EQ(Win::WritePrivateProfileStringA("Option", "ExecuteURLInClipboard", "1", file.c_str()), 0);
   EXPECT_FALSE(Fixture::Exists(file));
+}
+
+TEST(ProfileContract, AFileHeldByAnotherProgramIsReadAndWrittenOnlyWhereItsHandleShares) {
+  const std::string before = "[Option]\r\nExecuteURLInClipboard=0\r\n";
+  struct Row {
+    Win::DWORD access, share;
+    const char* read;
+    bool written;
+  } rows[] = {
+      {0x80000000, 0, "d", false},    // GENERIC_READ, not shared
+      {0x80000000, 0x1, "0", false},  // shared for reading
+      {0x40000000, 0x1, "0", false},  // GENERIC_WRITE, shared for reading
+      {0xC0000000, 0x3, "0", true},   // both, shared for both
+  };
+  const std::string folder = Fixture::NewScratchFolder();
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    std::string file = folder + "held" + std::to_string(i) + ".ini";
+    Fixture::WriteFile(file, before);
+    Win::HANDLE other = Fixture::HoldFile(file, rows[i].access, rows[i].share);
+    EXPECT_EQ(TinyIni::ReadString(file, "Option", "ExecuteURLInClipboard", "d"), rows[i].read) << "row " << i;
+    EXPECT_EQ(Win::WritePrivateProfileStringA("Option", "ExecuteURLInClipboard", "1", file.c_str()) != 0,
+              rows[i].written)
+        << "row " << i;
+    Fixture::ReleaseFile(other);
+    EXPECT_EQ(Fixture::ReadFile(file), rows[i].written ? "[Option]\r\nExecuteURLInClipboard=1\r\n" : before) << "row " << i;
+  }
 }
 
 TEST(ProfileContract, BareFileNameStandsInTheWindowsFolder) {

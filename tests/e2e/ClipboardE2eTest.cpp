@@ -3,25 +3,12 @@
 // first address of every line of the clipboard's text in the probe browser, in order.
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "E2e.h"
 
 using namespace E2e;
 using Strings = std::vector<std::string>;
 
 namespace {
-
-// Puts text, ended by a zero byte, on the clipboard as CF_TEXT, as any program would.
-void PutClipboardText(const std::string& text) {
-  ASSERT_TRUE(OpenClipboard(nullptr)) << "no clipboard: is there an X display?";
-  EmptyClipboard();
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-  std::memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
-  GlobalUnlock(block);
-  EXPECT_NE(SetClipboardData(CF_TEXT, block), nullptr);
-  CloseClipboard();
-}
 
 // A copy of the real Vorla.exe in a folder of its own (its name holds 表, whose second byte
 // is a backslash), with the given Vorla.ini beside it; none when settings is null.

@@ -1,7 +1,13 @@
 // Windows only: helpers of the end-to-end tests.
 #include "E2e.h"
 
+#include <psapi.h>
+#include <shlobj.h>
+
 #include <algorithm>
+#include <cstring>
+
+#include <gtest/gtest.h>
 
 #include "win32/TestFolders.h"
 
@@ -15,18 +21,6 @@ void MakeFolders(const std::string& path) {
   for (std::size_t slash = path.find('\\', 3); slash != std::string::npos; slash = path.find('\\', slash + 1)) {
     CreateDirectoryA(path.substr(0, slash).c_str(), nullptr);
   }
-}
-
-std::string ReadAll(const std::string& path) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                            0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return {};
-  std::string content;
-  char buffer[4096];
-  DWORD count = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &count, nullptr) && count > 0) content.append(buffer, count);
-  CloseHandle(file);
-  return content;
 }
 
 // The build gives the host's path; Wine shows the host's root as drive Z:.
@@ -91,6 +85,12 @@ Process::~Process() {
 
 bool Process::Running() const { return Started() && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
 
+SIZE_T Process::PeakWorkingSet() const {
+  PROCESS_MEMORY_COUNTERS counters{};
+  counters.cb = sizeof counters;
+  return Started() && GetProcessMemoryInfo(info_.hProcess, &counters, sizeof counters) ? counters.PeakWorkingSetSize : 0;
+}
+
 DWORD Process::Wait(DWORD timeoutMs) {
   if (!Started()) return STILL_ACTIVE;
   if (WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0) {
@@ -139,6 +139,18 @@ Output RunCaptured(const std::string& commandLine) {
 
 std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
 
+std::string ReadAll(const std::string& path) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                            0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return {};
+  std::string content;
+  char buffer[4096];
+  DWORD count = 0;
+  while (ReadFile(file, buffer, sizeof buffer, &count, nullptr) && count > 0) content.append(buffer, count);
+  CloseHandle(file);
+  return content;
+}
+
 const char* const kSettingsCaption = "Vorla 動作設定";
 
 HWND AwaitSettingsWindow(int controlId, DWORD timeoutMs) {
@@ -154,8 +166,28 @@ void Click(HWND dialog, int control) { SendMessageA(GetDlgItem(dialog, control),
 
 void Press(HWND dialog, int button) { PostMessageA(GetDlgItem(dialog, button), BM_CLICK, 0, 0); }
 
+void PutClipboardText(const std::string& text) {
+  ASSERT_TRUE(OpenClipboard(nullptr)) << "no clipboard: is there an X display?";
+  EmptyClipboard();
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  std::memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
+  GlobalUnlock(block);
+  EXPECT_NE(SetClipboardData(CF_TEXT, block), nullptr);
+  CloseClipboard();
+}
+
+std::string SendToFolder() {
+  char path[MAX_PATH + 1] = {};
+  SHGetSpecialFolderPathA(nullptr, path, CSIDL_SENDTO, FALSE);
+  return std::string(path) + "\\";
+}
+
 ScopedRegistryValue::ScopedRegistryValue(HKEY root, const std::string& keyPath, const std::string& valueName,
                                          const std::string& text)
+    : ScopedRegistryValue(root, keyPath, valueName, REG_SZ, text + '\0') {}
+
+ScopedRegistryValue::ScopedRegistryValue(HKEY root, const std::string& keyPath, const std::string& valueName,
+                                         DWORD type, const std::string& data)
     : root_(root), keyPath_(keyPath), valueName_(valueName) {
   // The keys on the way that do not exist yet are made here and removed again at the end.
   for (std::size_t end = 0; end != std::string::npos;) {
@@ -176,8 +208,8 @@ ScopedRegistryValue::ScopedRegistryValue(HKEY root, const std::string& keyPath, 
                                  reinterpret_cast<BYTE*>(oldData_.data()), &size) == 0;
     oldData_.resize(size);
   }
-  RegSetValueExA(key, valueName.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                 static_cast<DWORD>(text.size() + 1));
+  RegSetValueExA(key, valueName.c_str(), 0, type, reinterpret_cast<const BYTE*>(data.data()),
+                 static_cast<DWORD>(data.size()));
   RegCloseKey(key);
 }
 

@@ -51,6 +51,9 @@ class Process {
 
   bool Started() const { return info_.hProcess != nullptr; }
   bool Running() const;
+  // The largest working set the program has had so far, in bytes; 0 when it cannot be read
+  // (as after its end under Wine).
+  SIZE_T PeakWorkingSet() const;
   // Waits for the end and gives the exit code; after timeoutMs the program is ended and
   // the result is STILL_ACTIVE (259).
   DWORD Wait(DWORD timeoutMs = 60000);
@@ -72,11 +75,16 @@ Output RunCaptured(const std::string& commandLine);
 
 // The path in double quotes.
 std::string Quoted(const std::string& path);
+// The bytes of a file; empty when it cannot be read.
+std::string ReadAll(const std::string& path);
 
 // A registry key's string value set for the life of this object; then the key is as it was.
 class ScopedRegistryValue {
  public:
   ScopedRegistryValue(HKEY root, const std::string& keyPath, const std::string& valueName, const std::string& text);
+  // A value of any type with exactly these bytes (a string's zero only when data ends in one).
+  ScopedRegistryValue(HKEY root, const std::string& keyPath, const std::string& valueName, DWORD type,
+                      const std::string& data);
   ~ScopedRegistryValue();
   ScopedRegistryValue(const ScopedRegistryValue&) = delete;
   ScopedRegistryValue& operator=(const ScopedRegistryValue&) = delete;
@@ -99,6 +107,12 @@ HWND AwaitSettingsWindow(int controlId, DWORD timeoutMs = 20000);
 void Click(HWND dialog, int control);
 // Presses a button and lets the dialog go on with what it does then.
 void Press(HWND dialog, int button);
+
+// Puts text, ended by a zero byte, on the clipboard as CF_TEXT, as any program would.
+void PutClipboardText(const std::string& text);
+
+// The user's Send To folder, ending in a backslash.
+std::string SendToFolder();
 
 // One start of a probe program, as it logged it.
 struct ProbeStart {

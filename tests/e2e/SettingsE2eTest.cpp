@@ -4,8 +4,6 @@
 // through IShellLinkA) and Vorla.ini checked.
 #include <gtest/gtest.h>
 
-#include <shlobj.h>
-
 #include <cstring>
 #include <string>
 #include <vector>
@@ -18,14 +16,9 @@ namespace {
 using E2e::AwaitSettingsWindow;
 using E2e::Click;
 using E2e::Press;
+using E2e::SendToFolder;
 using E2e::kSettingsCaption;
 constexpr int kAssociateBox = 1001, kSendToBox = 1002, kClipboardBox = 1003;
-
-std::string SendToFolder() {
-  char path[MAX_PATH + 1] = {};
-  SHGetSpecialFolderPathA(nullptr, path, CSIDL_SENDTO, FALSE);
-  return std::string(path) + "\\";
-}
 
 // The names of the link files in the Send To folder.
 std::vector<std::string> SendToLinks() {

@@ -107,6 +107,16 @@ TEST(ExecuteClipboardURLs, TriesEveryLineEvenWithoutABrowserAndOpensNothingElse)
   EXPECT_EQ(Sim::Activity(), (Strings{"fail  http://a.example/1", "fail  http://a.example/2"}));
 }
 
+TEST(ExecuteClipboardURLs, ABlockWithoutItsZeroIsReadToItsEndAndNoFurther) {
+  RegisterBrowser();
+  SwitchOptionOn();
+  // Another program's block of text that ends in an address and has no zero byte; the
+  // address ends with the block (AddressSanitizer would see a read past it).
+  Sim::SetClipboardBlock("ttp://a.example/1\r\nsee http://a.example/end");
+  EXPECT_EQ(RunLauncher(""), 0);
+  EXPECT_EQ(Sim::Activity(), (Strings{Opened("http://a.example/1"), Opened("http://a.example/end")}));
+}
+
 TEST(ExecuteClipboardURLs, QuotesABrowserPathWithBlanks) {
   RegisterBrowser("C:\\Program Files\\Web Browser\\browser.exe");
   Sim::AddProgram("C:\\Program.exe");

@@ -37,6 +37,13 @@ Strings ShellOpened() {
   return files;
 }
 
+// The command lines handed to CreateProcessA, in order.
+Strings Started() {
+  Strings lines;
+  for (const auto& start : Sim::ProcessStarts()) lines.push_back(start.commandLine);
+  return lines;
+}
+
 TEST(ExecuteListFile, RunsTheWorkedExampleOfTenLines) {
   RegisterBrowser();
   Sim::AddProgram("C:\\WINDOWS\\notepad.exe");
@@ -186,10 +193,55 @@ TEST(ExecuteListFile, ReadsThroughASmallBufferWhateverTheLengthOfLinesAndFile) {
   expected.push_back(split);
   expected.push_back("last");
   EXPECT_EQ(RunList(content), 0);
-  EXPECT_EQ(ShellOpened(), expected);
+  EXPECT_EQ(Started(), expected);
   const auto& reads = Sim::FileReadRequests();
   EXPECT_EQ(reads.size(), content.size() / TLineReader::kBufferSize + 2);  // the last read finds the end
   for (std::size_t i = 0; i < reads.size(); ++i) EXPECT_EQ(reads[i], TLineReader::kBufferSize) << "read " << i;
+}
+
+TEST(ExecuteListFile, HandsNoLineOnThatIsLongerThanTheProgramStartOrTheShellTakes) {
+  RegisterBrowser();
+  const std::string browserLine = kBrowser + " ";
+  struct Row {
+    std::string line;
+    bool started;  // handed to CreateProcessA (32,766 characters at most)
+    bool opened;   // handed to the shell (2,083 characters at most)
+  } rows[] = {
+      {"C:\\" + std::string(2080, 'a'), true, true},
+      {"C:\\" + std::string(2081, 'a'), true, false},
+      {"C:\\" + std::string(32763, 'a'), true, false},
+      {"C:\\" + std::string(32764, 'a'), false, false},
+      {"http://a.example/" + std::string(32766 - browserLine.size() - 17, 'a'), true, false},
+      {"http://a.example/" + std::string(32767 - browserLine.size() - 17, 'a'), false, false},
+      {"C:\\" + std::string(1000, '\x81') + "\\", true, true},  // 1,002 characters of 2,003 bytes
+  };
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    Sim::Reset();
+    RegisterBrowser();
+    EXPECT_EQ(RunList(rows[i].line + "\r\nnext"), 0) << "row " << i;
+    bool address = rows[i].line.starts_with("http:");
+    std::string text = address ? browserLine + rows[i].line : rows[i].line;
+    Strings started = rows[i].started ? Strings{text, "next"} : Strings{"next"};
+    Strings opened = rows[i].opened ? Strings{text, "next"} : Strings{"next"};
+    if (address && rows[i].started) opened = Strings{"next"};  // the browser was started
+    EXPECT_EQ(Started(), started) << "row " << i;
+    EXPECT_EQ(ShellOpened(), opened) << "row " << i;
+  }
+}
+
+TEST(ExecuteListFile, OpensAHundredThousandAddressesInOrder) {
+  RegisterBrowser();
+  std::string content;
+  Strings expected;
+  for (int i = 0; i < 100000; ++i) {
+    std::string address = "http://a.example/" + std::to_string(i);
+    content += address + "\r\n";
+    expected.push_back(kBrowser + " " + address);
+  }
+  EXPECT_EQ(RunList(content), 0);
+  EXPECT_EQ(Started(), expected);
+  EXPECT_EQ(Sim::ShellRequests().size(), 0u);
+  EXPECT_EQ(Sim::OpenProcessHandles(), 0);
 }
 
 TEST(ExecuteListFile, OpensAPathLongerThan259BytesWhole) {

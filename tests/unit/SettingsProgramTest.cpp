@@ -9,9 +9,11 @@
 #include "VLOptionUtils.h"
 #include "platform/Clipboard.h"
 #include "platform/Files.h"
+#include "platform/Process.h"
 #include "platform/WinConstants.h"
 #include "platform/sim/Sim.h"
 #include "platform/sim/SimClipboard.h"
+#include "platform/sim/SimFileHandles.h"
 #include "platform/sim/SimFiles.h"
 #include "platform/sim/SimRegistry.h"
 #include "platform/sim/SimSecurity.h"
@@ -324,6 +326,72 @@ TEST_F(SettingsProgram, WithArgumentsTheDialogUsesTheSameSettingsFile) {
   Sim::ScriptDialog({{VLOption::kClipboardBox}, DialogEnd::Ok});
   Run("C:\\Lists\\a.txt");
   EXPECT_EQ(Option(), "1");
+}
+
+// Faults: nothing of the user's is lost, and the program ends as usual.
+
+TEST_F(SettingsProgram, ARenameOntoAnExistingNameKeepsBothFilesByteForByte) {
+  Sim::AddFolder("C:\\Lists");
+  const std::string text = "http://a.example/text\r\n", list = "; list\r\nhttp://a.example/list\r\n";
+  Sim::AddFile("C:\\Lists\\a.txt", text);
+  Sim::AddFile("C:\\Lists\\a.vlf", list);
+  Sim::AddFile("C:\\Lists\\b.vlf", "b");
+  Sim::AddFolder("C:\\Lists\\b.txt");  // a folder of the new name
+  Sim::ScriptMessageBoxAnswer(Win::IDYES);
+  EXPECT_EQ(Run("C:\\Lists\\a.txt C:\\Lists\\a.vlf C:\\Lists\\b.vlf"), 0);
+  EXPECT_EQ(Sim::FileContent("C:\\Lists\\a.txt"), text);
+  EXPECT_EQ(Sim::FileContent("C:\\Lists\\a.vlf"), list);
+  EXPECT_EQ(Sim::FileContent("C:\\Lists\\b.vlf"), "b");
+  EXPECT_FALSE(Sim::FileContent("C:\\Lists\\b.txt"));  // still the folder
+  EXPECT_EQ(Sim::Dialogs().size(), 1u);
+}
+
+TEST_F(SettingsProgram, OkRewritesTheOptionAndKeepsEveryOtherByteOfVorlaIni) {
+  const std::string others =
+      "; my settings\r\n[Other]\r\n  key = value  \r\nExecuteURLInClipboard=0\r\n\r\n[Option]\r\n; the option\r\n";
+  const std::string last = "More=x\r\n\r\n[Last]\r\nz=\x82\xA0\tend";
+  struct Row {
+    std::string before, after;
+  } rows[] = {
+      {others + "ExecuteURLInClipboard=0\r\n" + last, others + "ExecuteURLInClipboard=1\r\n" + last},
+      {others + "  executeurlinclipboard = 0  \r\n" + last, others + "executeurlinclipboard=1\r\n" + last},
+      {others + last, others + "More=x\r\nExecuteURLInClipboard=1\r\n\r\n[Last]\r\nz=\x82\xA0\tend"},
+  };
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    Sim::Reset();
+    SetUp();
+    Sim::AddFile(kSettingsFile, rows[i].before);
+    Sim::ScriptDialog({{VLOption::kClipboardBox}, DialogEnd::Ok});
+    EXPECT_EQ(Run(), 0) << "row " << i;
+    EXPECT_EQ(Sim::FileContent(kSettingsFile), rows[i].after) << "row " << i;
+  }
+}
+
+TEST_F(SettingsProgram, AnUnwritableVorlaIniLeavesTheDialogClosingAsUsual) {
+  const std::string before = "[Option]\r\nExecuteURLInClipboard=0\r\n";
+  enum class Fault { ReadOnly, Folder, HeldByAnother, AccessDenied };
+  for (auto fault : {Fault::ReadOnly, Fault::Folder, Fault::HeldByAnother, Fault::AccessDenied}) {
+    Sim::Reset();
+    SetUp();
+    Win::HANDLE other = nullptr;
+    if (fault == Fault::Folder) {
+      Sim::AddFolder(kSettingsFile);
+    } else {
+      Sim::AddFile(kSettingsFile, before, fault == Fault::ReadOnly ? 0x21 : 0x20);
+    }
+    if (fault == Fault::HeldByAnother) other = Sim::OpenElsewhere(kSettingsFile, Win::GENERIC_READ, Win::FILE_SHARE_READ);
+    if (fault == Fault::AccessDenied) Sim::DenyAccess(kSettingsFile);
+    Sim::ScriptDialog({{VLOption::kClipboardBox}, DialogEnd::Ok});
+    EXPECT_EQ(Run(), 0) << static_cast<int>(fault);
+    const auto& dialog = OnlyDialog();
+    EXPECT_EQ(dialog.result, 0) << static_cast<int>(fault);
+    EXPECT_TRUE(dialog.destroyed) << static_cast<int>(fault);
+    EXPECT_EQ(Sim::PostedQuitCode(), 0) << static_cast<int>(fault);
+    EXPECT_FALSE(Sim::MutexExists("Vorla Option Exists")) << static_cast<int>(fault);
+    EXPECT_EQ(Sim::FileContent(kSettingsFile), fault == Fault::Folder ? std::nullopt : std::optional(before))
+        << static_cast<int>(fault);
+    if (other != nullptr) Win::CloseHandle(other);
+  }
 }
 
 TEST_F(SettingsProgram, ComIsStartedTwiceAndEndedTwiceAndThePathsAreCleared) {

@@ -204,6 +204,20 @@ TEST_F(RunCommandTest, FailsWhenNoProgramCanBeStarted) {
   EXPECT_EQ(OnlyStart().commandLine, " http://a.example/");
 }
 
+TEST_F(RunCommandTest, StartsNoLineLongerThan32766Characters) {
+  Sim::AddProgram("C:\\Tools\\tool.exe");
+  const std::string command = "C:\\Tools\\tool.exe";
+  const std::size_t longest = 32766 - command.size() - 1;  // characters of the argument
+  EXPECT_TRUE(RunCommand(command, std::string(longest, 'a')));
+  EXPECT_FALSE(RunCommand(command, std::string(longest + 1, 'a')));
+  EXPECT_FALSE(RunCommand(command, std::string(1024 * 1024, 'a')));
+  // Characters count, not bytes: "ア" is two bytes.
+  std::string katakana;
+  for (std::size_t i = 0; i < longest; ++i) katakana += "\x83\x41";
+  EXPECT_TRUE(RunCommand(command, katakana));
+  EXPECT_EQ(Sim::ProcessStarts().size(), 2u);  // the refused lines never reached the platform
+}
+
 TEST_F(RunCommandTest, ReportsAStartedProgramThatNeverGetsReadyAsStarted) {
   Sim::AddProgram("C:\\Tools\\console.exe", Sim::ProgramKind::Console);
   Sim::AddFile("C:\\Tools\\job.bat", "@echo off");

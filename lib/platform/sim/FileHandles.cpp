@@ -68,7 +68,15 @@ bool SharesWith(const OpenFile& other, Win::DWORD access, Win::DWORD shareMode) 
   return true;
 }
 
-// The error an open of node would meet, 0 when it may be opened.
+
+FileNode& ExistingFile(const std::string& path) {
+  FileNode* node = FindNode(path);
+  SIM_CHECK(node != nullptr && !node->IsFolder());
+  return *node;
+}
+
+}  // namespace
+
 Win::DWORD OpenError(const FileNode& node, Win::DWORD access, Win::DWORD shareMode) {
   // A folder is no file: without backup semantics Windows refuses it as access denied.
   if (node.IsFolder() || std::count(state.denied.begin(), state.denied.end(), &node) != 0) return 5;
@@ -79,13 +87,6 @@ Win::DWORD OpenError(const FileNode& node, Win::DWORD access, Win::DWORD shareMo
   return 0;
 }
 
-FileNode& ExistingFile(const std::string& path) {
-  FileNode* node = FindNode(path);
-  SIM_CHECK(node != nullptr && !node->IsFolder());
-  return *node;
-}
-
-}  // namespace
 }  // namespace Detail
 
 Win::HANDLE OpenElsewhere(const std::string& path, Win::DWORD access, Win::DWORD shareMode) {

@@ -49,5 +49,9 @@ std::vector<std::string> SplitFolderList(const std::string& list);
 // gets the folder, a backslash and the name as written; null when nothing is found.
 FileNode* SearchFile(const std::vector<std::string>& folders, const std::string& name, const std::string& extension,
                      std::string* path);
+// The error an open of the file with access and shareMode would meet (a folder, refused
+// access, a read-only file opened for writing, another handle that does not share); 0 when
+// it may be opened (FileHandles.cpp).
+Win::DWORD OpenError(const FileNode& node, Win::DWORD access, Win::DWORD shareMode);
 
 }  // namespace Sim::Detail

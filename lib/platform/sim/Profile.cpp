@@ -37,6 +37,8 @@ std::vector<Line> SplitLines(const std::string& content) {
   return lines;
 }
 
+constexpr Win::DWORD kGenericRead = 0x80000000, kGenericWrite = 0x40000000, kShareReadWrite = 0x3;
+
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 std::string TrimBlanks(const std::string& text) {
@@ -144,7 +146,11 @@ DWORD GetPrivateProfileStringA(const char* section, const char* key, const char*
   // The default loses its trailing spaces (not tabs).
   std::string value = defaultValue ? defaultValue : "";
   value.erase(value.find_last_not_of(' ') + 1);
-  auto content = Sim::FileContent(ProfilePath(fileName));
+  // The file is read through a handle for reading that shares reading and writing.
+  const FileNode* node = FindNode(ProfilePath(fileName));
+  auto content = node != nullptr && OpenError(*node, kGenericRead, kShareReadWrite) == 0
+                     ? std::optional<std::string>(node->content)
+                     : std::nullopt;
   if (!content) {
     SetLastError(2);  // ERROR_FILE_NOT_FOUND
   } else if (Location where = Locate(*content, section, key); where.keyLine) {
@@ -168,9 +174,13 @@ BOOL WritePrivateProfileStringA(const char* section, const char* key, const char
     SetLastError(error);
     return 0;
   }
+  // Written through a handle for reading and writing that shares both, as Wine does it:
+  // a read-only file, a folder of that name, or another program's handle that does not
+  // share writing refuses the write.
   FileNode* file = folder->Child(name);
-  if (file != nullptr && (file->IsFolder() || (file->attributes & 0x01) != 0)) {  // FILE_ATTRIBUTE_READONLY
-    SetLastError(5);  // ERROR_ACCESS_DENIED
+  if (file != nullptr) error = OpenError(*file, kGenericRead | kGenericWrite, kShareReadWrite);
+  if (error != 0) {
+    SetLastError(error);
     return 0;
   }
   if (file == nullptr) {
