@@ -70,6 +70,7 @@ bool IsURLChar(unsigned char byte) { return URLChars[byte]; }
 bool FindURL(std::string_view text, std::int32_t& start, std::int32_t& length) {
   start = 0;
   length = 0;
+  if (text.empty()) return false;
   // Every prefix ends in ":" or "." and is four to six bytes long, so the scan looks for
   // those bytes, the next of each kind at a time, and checks the prefix backwards from
   // them, in the order they stand in the text. The first of them that ends a prefix ends

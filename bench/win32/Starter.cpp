@@ -1,15 +1,18 @@
 // Windows only: the floor of the launcher's cost per line: starts a program COUNT times,
 // each time with CreateProcessA and its own start-up information, and waits until it is
-// ready for input, as the launcher does for every line.
-//   vorla_starter COUNT COMMANDLINE
+// ready for input, as the launcher does for every line; with "com", COM is started first,
+// as the launcher starts it.
+//   vorla_starter COUNT COMMANDLINE [com]
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
+#include <objbase.h>
 
 #include <cstdlib>
 #include <cstring>
 
 int main(int argc, char** argv) {
-  if (argc != 3) return 2;
+  if (argc != 3 && !(argc == 4 && std::strcmp(argv[3], "com") == 0)) return 2;
+  if (argc == 4) CoInitialize(nullptr);
   int count = std::atoi(argv[1]);
   for (int i = 0; i < count; ++i) {
     STARTUPINFOA startupInfo{};
@@ -26,5 +29,6 @@ int main(int argc, char** argv) {
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
   }
+  if (argc == 4) CoUninitialize();
   return 0;
 }

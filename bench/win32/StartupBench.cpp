@@ -142,25 +142,27 @@ void PerLine(const std::string& folder, int rounds) {
   RegisterProbeAsBrowser(probe);
   std::string vorla = Quoted(folder + "Vorla.exe");
   std::string starter = Quoted(folder + "vorla_starter.exe");
+  std::string starts = std::to_string(kListLines) + " " + Quoted(probe);
   std::vector<TCase> cases = {
       {"Vorla.exe, empty list file", vorla + " " + Quoted(folder + "empty.vlf"), {}, {}},
       {"Vorla.exe, 1,000 probe commands", vorla + " " + Quoted(folder + "probes.vlf"), {}, {}},
       {"Vorla.exe, 1,000 addresses (probe as browser)", vorla + " " + Quoted(folder + "addresses.vlf"), {}, {}},
       {"starter, no start", starter + " 0 " + Quoted(probe), {}, {}},
-      {"starter, 1,000 probe starts", starter + " " + std::to_string(kListLines) + " " + Quoted(probe), {}, {}},
+      {"starter, 1,000 probe starts", starter + " " + starts, {}, {}},
+      {"starter with COM started, 1,000 probe starts", starter + " " + starts + " com", {}, {}},
   };
   RunRounds(cases, rounds);
-  auto perLine = [&](std::size_t index, std::size_t base) {
+  // Each program's time less that of the same program doing no start, per line.
+  auto perLine = [&](std::size_t index) {
+    std::size_t base = index < 3 ? 0 : 3;
     return (Median(cases[index].times) - Median(cases[base].times)) / kListLines;
   };
-  double floor = perLine(4, 3);
   std::printf("\nCost per line under Wine (each line starts the probe, which ends at once), median of %d rounds\n",
               rounds);
-  std::printf("%-48s %10s %12s %12s\n", "program", "median ms", "ms per line", "to starter");
-  for (std::size_t index : {std::size_t{1}, std::size_t{2}, std::size_t{4}}) {
-    std::size_t base = index == 4 ? 3 : 0;
-    std::printf("%-48s %10.1f %12.3f %12.3f\n", cases[index].name, Median(cases[index].times), perLine(index, base),
-                perLine(index, base) / floor);
+  std::printf("%-48s %10s %12s %11s %11s\n", "program", "median ms", "ms per line", "to starter", "to COM one");
+  for (std::size_t index : {std::size_t{1}, std::size_t{2}, std::size_t{4}, std::size_t{5}}) {
+    std::printf("%-48s %10.1f %12.3f %11.3f %11.3f\n", cases[index].name, Median(cases[index].times), perLine(index),
+                perLine(index) / perLine(4), perLine(index) / perLine(5));
   }
 }
 

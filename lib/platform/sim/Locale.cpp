@@ -113,7 +113,7 @@ const TFormTables& Forms() {
 // The code of the character that begins at text[index] and its length in bytes. A lead
 // byte followed by any byte but zero is one character; a lead byte at the end or before a
 // zero reads as the default character.
-std::uint16_t CharacterAt(Win::UINT codePage, std::string_view text, std::size_t index, std::size_t& length) {
+inline std::uint16_t CharacterAt(Win::UINT codePage, std::string_view text, std::size_t index, std::size_t& length) {
   auto byte = static_cast<unsigned char>(text[index]);
   length = 1;
   if (!IsLeadByteOf(codePage, byte)) return byte;
