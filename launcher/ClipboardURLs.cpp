@@ -1,6 +1,8 @@
 // Vorla, clipboard: the addresses of the clipboard's lines opened one after another.
 #include "ClipboardURLs.h"
 
+#include <utility>
+
 #include "LightStrList.h"
 #include "TinyIni.h"
 #include "TinyUtilsBrowser.h"
@@ -17,8 +19,8 @@ constexpr char kLongVowel[] = "\x81\x5B";  // "ー"
 // The line as its address is searched in: half-width forms, no outer blanks, dashes.
 std::string Normalised(const std::string& line) {
   std::string text = TinyUtils::Trim(TinyUtils::ToHalfWidth(line));
-  text = TinyUtils::ReplaceAll(text, kHyphen, "-");
-  return TinyUtils::ReplaceAll(text, kLongVowel, "-");
+  text = TinyUtils::ReplaceAll(std::move(text), kHyphen, "-");
+  return TinyUtils::ReplaceAll(std::move(text), kLongVowel, "-");
 }
 
 // The line's first address, with the "h" of "ttp:" and "ttps:" restored; empty when none.
@@ -32,6 +34,8 @@ std::string AddressIn(const std::string& line) {
 
 }  // namespace
 
+std::string ClipboardAddressIn(const std::string& line) { return AddressIn(Normalised(line)); }
+
 void ExecuteClipboardURLs(const std::string& settingsFile) {
   if (!TinyIni::ReadBool(settingsFile, "Option", "ExecuteURLInClipboard", false)) return;
   // The clipboard is open only while its text is copied, never while a browser starts.
@@ -41,7 +45,7 @@ void ExecuteClipboardURLs(const std::string& settingsFile) {
   lines.SetText(text);
   const std::int32_t count = lines.Count;
   for (std::int32_t index = 0; index < count; ++index) {
-    std::string address = AddressIn(Normalised(lines.Get(index)));
+    std::string address = ClipboardAddressIn(lines.Get(index));
     if (address.empty()) continue;
     // Looked up for every address; quoted when it holds a blank, as for list files.
     TinyUtils::RunCommand(TinyUtils::QuoteProgramPath(TinyUtils::GetDefaultBrowserPath()), address);

@@ -12,3 +12,8 @@
 // "‐" and "ー" turned into "-"; an address that lacks the "h" of its scheme gets it back.
 // A start that fails is not reported, and nothing else is tried.
 void ExecuteClipboardURLs(const std::string& settingsFile);
+
+// The address opened for one line of the clipboard's text: the line in half-width forms,
+// trimmed, with "‐" and then "ー" replaced by "-"; its first address, with the "h" of
+// "ttp:" and "ttps:" restored. Empty when the line holds none.
+std::string ClipboardAddressIn(const std::string& line);

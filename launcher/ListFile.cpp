@@ -3,6 +3,8 @@
 #include "ListFile.h"
 
 #include <algorithm>
+#include <cstring>
+#include <utility>
 
 #include "TinyShell.h"
 #include "TinyUtilsBrowser.h"
@@ -74,10 +76,23 @@ bool TLineReader::HasData() {
 bool TLineReader::ReadLine(std::string& line) {
   line.clear();
   if (!HasData() || buffer_[position_] == kCtrlZ) return false;
+  // The buffer's bytes up to the line feed, or all of them, a run between CRs at a time.
   while (HasData()) {
-    char byte = buffer_[position_++];
-    if (byte == '\n') break;
-    if (byte != '\r') line += byte;
+    const char* start = buffer_ + position_;
+    const char* end = buffer_ + length_;
+    const char* lineFeed = static_cast<const char*>(std::memchr(start, '\n', static_cast<std::size_t>(end - start)));
+    const char* stop = lineFeed != nullptr ? lineFeed : end;
+    for (const char* run = start; run != stop;) {
+      const void* carriageReturn = std::memchr(run, '\r', static_cast<std::size_t>(stop - run));
+      const char* runEnd = carriageReturn != nullptr ? static_cast<const char*>(carriageReturn) : stop;
+      line.append(run, runEnd);
+      run = runEnd == stop ? stop : runEnd + 1;
+    }
+    position_ = static_cast<Win::DWORD>(stop - buffer_);
+    if (lineFeed != nullptr) {
+      ++position_;
+      break;
+    }
   }
   return error_ == 0;
 }
@@ -86,9 +101,9 @@ bool TLineReader::AtCtrlZ() const { return position_ < length_ && buffer_[positi
 
 void TLineReader::SkipCtrlZ() { ++position_; }
 
-TListLine ClassifyListLine(const std::string& line) {
+TListLine ClassifyListLine(std::string line) {
   TListLine result;
-  result.Trimmed = TinyUtils::Trim(line);
+  result.Trimmed = TinyUtils::Trim(std::move(line));
   const std::string& trimmed = result.Trimmed;
   if (trimmed.empty()) return result;
   if (trimmed[0] == ';') {
@@ -117,7 +132,7 @@ void ExecuteListFile(const std::string& path) {
   if (file == Win::INVALID_HANDLE_VALUE) EndWithError(Win::GetLastError());
   TLineReader reader(file);
   std::string line;
-  while (reader.ReadLine(line)) ExecuteLine(ClassifyListLine(line));
+  while (reader.ReadLine(line)) ExecuteLine(ClassifyListLine(std::move(line)));
   if (reader.Error() != 0) EndWithError(reader.Error());
   if (!Win::CloseHandle(file)) EndWithError(Win::GetLastError());
 }

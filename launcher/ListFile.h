@@ -80,8 +80,8 @@ struct TListLine {
   bool Capped() const { return Value > kLongestPause; }
 };
 
-// Classifies one line as read (not yet trimmed).
-TListLine ClassifyListLine(const std::string& line);
+// Classifies one line as read (not yet trimmed); a line handed over is trimmed in place.
+TListLine ClassifyListLine(std::string line);
 
 // The text the launcher hands to RunCommand, and to the shell when that fails: for a web
 // address the default browser's path (quoted when it holds a blank), a blank and the

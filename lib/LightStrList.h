@@ -3,6 +3,23 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
+
+namespace LightStrList {
+
+// Cuts the line that begins at line in a zero-terminated text, as SetText cuts its lines:
+// the line ends before the first zero, LF or CR (lineEnd is set there); then a CR LF, a
+// lone CR or a lone LF is stepped over. Returns where the next line begins, which is the
+// terminating zero after the last line.
+const char* CutLine(const char* line, const char*& lineEnd);
+
+}  // namespace LightStrList
+
+// One text of a list in one block of memory: its byte count, then its bytes.
+struct TLightText {
+  std::size_t Length;
+  std::string_view View() const { return {reinterpret_cast<const char*>(this + 1), Length}; }
+};
 
 // The list owns copies of its texts. Its slot array grows by eight slots at a time and is
 // resized in place where the allocator can; it shrinks only through Clear.
@@ -29,10 +46,12 @@ class TLightStrList {
 
   // Read them freely; only the list's own operations change them.
   // Slots 0 to Count - 1 hold the texts; a null slot is the empty text. Null while Capacity is 0.
-  std::string** Items = nullptr;
+  TLightText** Items = nullptr;
   std::int32_t Count = 0;
   std::int32_t Capacity = 0;
 
  private:
+  // Add of the bytes from first up to last, copied once.
+  void Append(const char* first, const char* last);
   void SetCapacity(std::int32_t newCapacity);
 };

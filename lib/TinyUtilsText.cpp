@@ -167,12 +167,15 @@ std::string ToHalfWidth(const std::string& text) {
   return buffer;
 }
 
-std::string Trim(const std::string& text) {
+std::string Trim(std::string text) {
+  // Cut in place, so that a text handed over (as by Trim(ToHalfWidth(line))) is not copied.
   auto isText = [](char c) { return static_cast<unsigned char>(c) > 0x20; };
   std::size_t first = 0, end = text.size();
   while (first < end && !isText(text[first])) ++first;
   while (end > first && !isText(text[end - 1])) --end;
-  return text.substr(first, end - first);
+  text.resize(end);
+  text.erase(0, first);
+  return text;
 }
 
 std::size_t WideLength(const std::string& text) {

@@ -48,7 +48,7 @@ std::string UpperCase(const std::string& text);       // the platform's CharUppe
 // Full-width forms replaced by half-width ones (LCMapStringA, thread locale); empty when
 // the platform cannot map the text.
 std::string ToHalfWidth(const std::string& text);
-std::string Trim(const std::string& text);  // without leading and trailing bytes 0 to 32
+std::string Trim(std::string text);  // without leading and trailing bytes 0 to 32
 // The characters of text up to its first zero byte, counted as the platform's Unicode
 // calls count them (UTF-16 units); 0 when the platform cannot convert it.
 std::size_t WideLength(const std::string& text);

@@ -1,7 +1,9 @@
 // TinyUtils, addresses: FindURL and ReplaceAll.
 #include "TinyUtilsUrl.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 #include <string_view>
 
 #include "TinyUtilsText.h"
@@ -22,18 +24,27 @@ constexpr std::array<bool, 256> MakeURLChars() {
 }
 constexpr std::array<bool, 256> URLChars = MakeURLChars();
 
-// The prefixes of an address, in the order they are tried at a position; only those whose
-// first byte stands there are tried.
-constexpr std::string_view kPrefixes[] = {"http:", "https:", "ttp:", "ttps:", "www."};
+// The prefixes of an address end in ":" or "."; longest first, so that of two prefixes
+// ending on the same byte ("https:" and "ttps:", "http:" and "ttp:") the leftmost wins.
+constexpr std::string_view kPrefixesByLength[] = {"https:", "http:", "ttps:", "ttp:", "www."};
 
-bool IsPrefixByte(char byte) { return byte == 'h' || byte == 't' || byte == 'w'; }
-
-// Length of the prefix that begins at index (0-based); 0 when none does.
-std::size_t PrefixLengthAt(const std::string& text, std::size_t index) {
-  for (std::string_view prefix : kPrefixes) {
-    if (prefix[0] == text[index] && text.compare(index, prefix.size(), prefix) == 0) return prefix.size();
+// Length of the prefix whose last byte is at (a ":" or "." of text), starting leftmost;
+// 0 when none ends there.
+std::size_t PrefixLengthEndingAt(const char* text, const char* at) {
+  auto available = static_cast<std::size_t>(at - text) + 1;
+  for (std::string_view prefix : kPrefixesByLength) {
+    if (prefix.back() == *at && prefix.size() <= available &&
+        std::memcmp(at + 1 - prefix.size(), prefix.data(), prefix.size()) == 0) {
+      return prefix.size();
+    }
   }
   return 0;
+}
+
+// The next byte equal to byte at or after p, or end.
+const char* Next(const char* p, const char* end, char byte) {
+  const void* found = std::memchr(p, byte, static_cast<std::size_t>(end - p));
+  return found != nullptr ? static_cast<const char*>(found) : end;
 }
 
 // The next occurrence of pattern at or after from (a character boundary), or npos. A match
@@ -56,25 +67,36 @@ std::size_t FindOccurrence(const std::string& text, std::size_t from, const std:
 
 bool IsURLChar(unsigned char byte) { return URLChars[byte]; }
 
-bool FindURL(const std::string& text, std::int32_t& start, std::int32_t& length) {
+bool FindURL(std::string_view text, std::int32_t& start, std::int32_t& length) {
   start = 0;
   length = 0;
-  // One pass: every byte position is a candidate, the second byte of a double-byte
-  // character too; the first prefix found wins.
-  for (std::size_t index = 0; index < text.size(); ++index) {
-    if (!IsPrefixByte(text[index])) continue;
-    std::size_t prefixLength = PrefixLengthAt(text, index);
+  // Every prefix ends in ":" or "." and is four to six bytes long, so the scan looks for
+  // those bytes, the next of each kind at a time, and checks the prefix backwards from
+  // them, in the order they stand in the text. The first of them that ends a prefix ends
+  // the leftmost one: a prefix that began further left and ended later would have to be
+  // six bytes long with this ":" or "." as its fifth byte, which "https:" is not. Every
+  // byte is a candidate, the second byte of a double-byte character too.
+  const char* begin = text.data();
+  const char* end = begin + text.size();
+  const char* colon = Next(begin, end, ':');
+  const char* dot = Next(begin, end, '.');
+  while (colon != end || dot != end) {
+    const char* at = std::min(colon, dot);
+    if (at == colon) colon = Next(colon + 1, end, ':');
+    if (at == dot) dot = Next(dot + 1, end, '.');
+    std::size_t prefixLength = PrefixLengthEndingAt(begin, at);
     if (prefixLength == 0) continue;
-    std::size_t end = index + prefixLength;
-    while (end < text.size() && URLChars[static_cast<unsigned char>(text[end])]) ++end;
-    start = static_cast<std::int32_t>(index + 1);  // 1-based
-    length = static_cast<std::int32_t>(end - index);
+    const char* stop = at + 1;
+    while (stop != end && URLChars[static_cast<unsigned char>(*stop)]) ++stop;
+    const char* first = at + 1 - prefixLength;
+    start = static_cast<std::int32_t>(first - begin + 1);  // 1-based
+    length = static_cast<std::int32_t>(stop - first);
     return true;
   }
   return false;
 }
 
-std::string ReplaceAll(const std::string& text, const std::string& pattern, const std::string& replacement) {
+std::string ReplaceAll(std::string text, const std::string& pattern, const std::string& replacement) {
   if (pattern.empty()) return text;
   std::size_t count = 0;
   for (std::size_t at = FindOccurrence(text, 0, pattern); at != std::string::npos;

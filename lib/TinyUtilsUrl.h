@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace TinyUtils {
 
@@ -15,10 +16,11 @@ bool IsURLChar(unsigned char byte);
 // Finds the leftmost address: a prefix ("http:", "https:", "ttp:", "ttps:" or "www.",
 // lowercase only, at any byte position) and the URLChars that follow it. True with start
 // and length of the address; false with both 0 when there is none.
-bool FindURL(const std::string& text, std::int32_t& start, std::int32_t& length);
+bool FindURL(std::string_view text, std::int32_t& start, std::int32_t& length);
 
 // text with every non-overlapping occurrence of pattern, from the left, replaced by
-// replacement; text itself when pattern is empty or does not occur.
-std::string ReplaceAll(const std::string& text, const std::string& pattern, const std::string& replacement);
+// replacement; text itself when pattern is empty or does not occur (a text handed over
+// is then handed back without a copy).
+std::string ReplaceAll(std::string text, const std::string& pattern, const std::string& replacement);
 
 }  // namespace TinyUtils

@@ -10,9 +10,9 @@ out=build/analyze
 jobs=${ANALYZE_JOBS:-2}
 
 # The compilation databases of both builds (configured only, nothing is compiled).
-cmake -S . -B "$out/host" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_EXPORT_COMPILE_COMMANDS=ON \
+cmake --no-warn-unused-cli -S . -B "$out/host" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_EXPORT_COMPILE_COMMANDS=ON \
   -DBUILD_TESTING=OFF >/dev/null
-cmake -S . -B "$out/win32" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw32.cmake \
+cmake --no-warn-unused-cli -S . -B "$out/win32" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw32.cmake \
   -DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_EXPORT_COMPILE_COMMANDS=ON -DBUILD_TESTING=OFF >/dev/null
 
 # Clang reads the sources as UTF-8 and knows no code page 932 for literals: GCC's

@@ -2,15 +2,15 @@
 # Installs what building and testing need on Debian 12, when it is missing:
 # CMake and Ninja, GoogleTest sources, the MinGW-w64 i686 cross compilers, Wine (32-bit),
 # Xvfb, the Japanese fonts that the dialog's labels need, and the X tools that find the
-# dialog on the virtual display (scripts/screenshot-settings.sh); clang with libFuzzer and
-# its symbolizer for the fuzz targets (fuzz/run.sh), clang-tidy and cppcheck for
-# scripts/analyze.sh.
+# dialog on the virtual display (scripts/screenshot-settings.sh); Google Benchmark and
+# ripgrep for the benchmarks; clang with libFuzzer and its symbolizer for the fuzz targets
+# (fuzz/run.sh), clang-tidy and cppcheck for scripts/analyze.sh.
 set -euo pipefail
 
 packages=(cmake ninja-build g++ googletest python3
           g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
           wine wine32:i386 wine64 xvfb xauth imagemagick fonts-ipafont-gothic locales
-          x11-utils
+          x11-utils libbenchmark-dev ripgrep
           clang libclang-rt-14-dev llvm clang-tidy cppcheck)
 
 missing=()

@@ -2,6 +2,10 @@
 // simulation can switch the double-byte model off.
 #include <gtest/gtest.h>
 
+#include <random>
+#include <utility>
+#include <vector>
+
 #include "TinyUtilsText.h"
 #include "TinyUtilsUrl.h"
 #include "platform/sim/Sim.h"
@@ -52,6 +56,45 @@ TEST(FindURL, FindsTheLeftmostAddressAndWhereItEnds) {
     EXPECT_EQ(FindURL(row.text, start, length), row.found) << "row " << i;
     EXPECT_EQ(start, row.start) << "row " << i;
     EXPECT_EQ(length, row.length) << "row " << i;
+  }
+}
+
+// The rules as written: every position from the left, the prefixes of its byte in order.
+bool FindURLByTheRules(const std::string& text, std::int32_t& start, std::int32_t& length) {
+  static const std::pair<char, std::vector<std::string>> table[] = {
+      {'h', {"http:", "https:"}}, {'t', {"ttp:", "ttps:"}}, {'w', {"www."}}};
+  for (std::size_t position = 0; position < text.size(); ++position) {
+    for (const auto& [byte, prefixes] : table) {
+      if (text[position] != byte) continue;
+      for (const std::string& prefix : prefixes) {
+        if (text.compare(position, prefix.size(), prefix) != 0) continue;
+        std::size_t end = position + prefix.size();
+        while (end < text.size() && IsURLChar(static_cast<unsigned char>(text[end]))) ++end;
+        start = static_cast<std::int32_t>(position + 1);
+        length = static_cast<std::int32_t>(end - position);
+        return true;
+      }
+    }
+  }
+  start = length = 0;
+  return false;
+}
+
+// Random texts dense in prefix pieces, address characters, stops and lead bytes, of every
+// length around the scan's word size: FindURL answers as the rules do.
+TEST(FindURL, AgreesWithTheRulesOnRandomTexts) {
+  const std::string pieces[] = {"h", "t", "w", "p", "s", ":", ".", "/", "http", "ttp", "ttps", "www", "ww",
+                                "https:", "a", "-", " ", "@", "\x81", "\x89", "\x68", "\xff", std::string(1, '\0')};
+  std::mt19937 random(20240607);
+  for (int round = 0; round < 50000; ++round) {
+    std::string text;
+    std::size_t count = random() % 12;
+    for (std::size_t i = 0; i < count; ++i) text += pieces[random() % std::size(pieces)];
+    std::int32_t start = -1, length = -1, expectedStart = -1, expectedLength = -1;
+    bool expected = FindURLByTheRules(text, expectedStart, expectedLength);
+    ASSERT_EQ(FindURL(text, start, length), expected) << "round " << round << ": " << text;
+    ASSERT_EQ(start, expectedStart) << "round " << round << ": " << text;
+    ASSERT_EQ(length, expectedLength) << "round " << round << ": " << text;
   }
 }
 

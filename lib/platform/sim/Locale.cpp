@@ -54,7 +54,9 @@ bool IsLeadByteOf(Win::UINT codePage, unsigned char byte) { return codePage == 9
 
 enum class Mapping { Lower, Upper, HalfWidth };
 
-std::string MapCharacter(Win::UINT codePage, std::uint16_t code, Mapping mapping) {
+// The platform's own form of one character (a single byte, or a canonical code of code
+// page 932).
+std::string PlatformForm(Win::UINT codePage, std::uint16_t code, Mapping mapping) {
   switch (mapping) {
     case Mapping::Lower:
       return CodePages::CodeBytes(CodePages::LowerOf(codePage, code));
@@ -64,60 +66,141 @@ std::string MapCharacter(Win::UINT codePage, std::uint16_t code, Mapping mapping
       break;
   }
   if (codePage != 932) return CodePages::CodeBytes(code);  // code page 1252 has no full-width forms
-  auto custom = state.halfWidthForms.find(code);
-  return custom != state.halfWidthForms.end() ? custom->second : CodePages::HalfWidthOf932(code);
+  return CodePages::HalfWidthOf932(code);
 }
 
-// The text mapped character by character, as Windows maps it on its way through Unicode:
-// a lead byte followed by any byte but zero is one character; a lead byte at the end or
-// before a zero reads as the default character.
-std::vector<std::string> MapText(Win::UINT codePage, std::string_view text, Mapping mapping) {
-  std::vector<std::string> characters;
-  for (std::size_t i = 0; i < text.size();) {
-    auto byte = static_cast<unsigned char>(text[i]);
-    std::uint16_t code = byte;
-    std::size_t length = 1;
-    if (IsLeadByteOf(codePage, byte)) {
-      bool paired = i + 1 < text.size() && text[i + 1] != 0;
-      code = paired ? CodePages::Canonical932(static_cast<std::uint16_t>(byte << 8 | static_cast<unsigned char>(text[i + 1])))
-                    : CodePages::kDefaultCode932;
-      length = paired ? 2 : 1;
+// The forms of every character, worked out once, by the code it has in a text (a single
+// byte, or lead byte and trail byte), so that long texts map at the speed of a lookup.
+class TFormTables {
+ public:
+  struct TForm {
+    std::uint8_t length = 0;
+    char bytes[3] = {};
+  };
+
+  TFormTables() {
+    for (Win::UINT codePage : {932u, 1252u}) {
+      for (Mapping mapping : {Mapping::Lower, Mapping::Upper, Mapping::HalfWidth}) {
+        auto& table = tables_[Index(codePage)][static_cast<int>(mapping)];
+        table.resize(codePage == 932 ? 0x10000 : 0x100);
+        for (std::size_t code = 0; code < table.size(); ++code) {
+          bool single = code <= 0xFF;
+          if (!single && !IsLeadByteOf(codePage, static_cast<unsigned char>(code >> 8))) continue;
+          auto canonical = single ? static_cast<std::uint16_t>(code) : CodePages::Canonical932(static_cast<std::uint16_t>(code));
+          std::string form = PlatformForm(codePage, canonical, mapping);
+          SIM_CHECK(form.size() <= sizeof(TForm::bytes));
+          table[code].length = static_cast<std::uint8_t>(form.size());
+          std::memcpy(table[code].bytes, form.data(), form.size());
+        }
+      }
     }
-    characters.push_back(MapCharacter(codePage, code, mapping));
-    i += length;
   }
-  return characters;
+  // Indexed by the code of a character.
+  const TForm* Table(Win::UINT codePage, Mapping mapping) const {
+    return tables_[Index(codePage)][static_cast<int>(mapping)].data();
+  }
+
+ private:
+  static int Index(Win::UINT codePage) { return codePage == 932 ? 0 : 1; }
+  std::vector<TForm> tables_[2][3];
+};
+
+const TFormTables& Forms() {
+  static const TFormTables forms;
+  return forms;
 }
 
-std::size_t SizeOf(const std::vector<std::string>& characters) {
-  std::size_t size = 0;
-  for (const auto& character : characters) size += character.size();
-  return size;
+// The code of the character that begins at text[index] and its length in bytes. A lead
+// byte followed by any byte but zero is one character; a lead byte at the end or before a
+// zero reads as the default character.
+std::uint16_t CharacterAt(Win::UINT codePage, std::string_view text, std::size_t index, std::size_t& length) {
+  auto byte = static_cast<unsigned char>(text[index]);
+  length = 1;
+  if (!IsLeadByteOf(codePage, byte)) return byte;
+  if (index + 1 == text.size() || text[index + 1] == 0) return CodePages::kDefaultCode932;
+  length = 2;
+  return static_cast<std::uint16_t>(byte << 8 | static_cast<unsigned char>(text[index + 1]));
 }
 
-// Writes the characters while whole ones fit into size bytes; true when all of them did.
-bool WriteCharacters(const std::vector<std::string>& characters, char* destination, std::size_t size) {
-  std::size_t written = 0;
-  for (const auto& character : characters) {
-    if (written + character.size() > size) return false;
-    std::memcpy(destination + written, character.data(), character.size());
-    written += character.size();
-  }
-  return true;
+bool HasCustomForms(Win::UINT codePage, Mapping mapping) {
+  return mapping == Mapping::HalfWidth && codePage == 932 && !state.halfWidthForms.empty();
 }
+
+// Maps text character by character, as Windows maps it on its way through Unicode.
+class TMapper {
+ public:
+  TMapper(Win::UINT codePage, Mapping mapping)
+      : codePage_(codePage), forms_(Forms().Table(codePage, mapping)), custom_(HasCustomForms(codePage, mapping)) {}
+
+  std::string Mapped(std::string_view text) const {
+    std::string mapped;
+    if (custom_) {
+      for (std::size_t index = 0, length = 0; index < text.size(); index += length) mapped += FormAt(text, index, length);
+      return mapped;
+    }
+    // Every form of the tables is at most three bytes long and is copied with its padding
+    // in one go; the characters that follow overwrite the padding.
+    mapped.resize(kPadded * text.size() + kPadded);
+    char* out = mapped.data();
+    for (std::size_t index = 0, length = 0; index < text.size(); index += length) {
+      const TFormTables::TForm& form = forms_[CharacterAt(codePage_, text, index, length)];
+      std::memcpy(out, form.bytes, kPadded);
+      out += form.length;
+    }
+    mapped.resize(static_cast<std::size_t>(out - mapped.data()));
+    return mapped;
+  }
+
+  // Writes mapped, the mapped text, into destination when it fits into size bytes; else as
+  // many whole characters as fit, and false. text may lie in destination.
+  bool Write(std::string_view text, const std::string& mapped, char* destination, std::size_t size) const {
+    if (mapped.size() <= size) {
+      std::memcpy(destination, mapped.data(), mapped.size());
+      return true;
+    }
+    std::string source(text);
+    for (std::size_t index = 0, length = 0, written = 0; index < source.size(); index += length) {
+      std::string_view form = FormAt(source, index, length);
+      if (written + form.size() > size) break;
+      std::memcpy(destination + written, form.data(), form.size());
+      written += form.size();
+    }
+    return false;
+  }
+
+ private:
+  static constexpr std::size_t kPadded = sizeof(TFormTables::TForm::bytes);
+
+  // The form of the character that begins at text[index]; length is set to its bytes in text.
+  std::string_view FormAt(std::string_view text, std::size_t index, std::size_t& length) const {
+    std::uint16_t code = CharacterAt(codePage_, text, index, length);
+    if (custom_) {
+      auto found = state.halfWidthForms.find(code > 0xFF ? CodePages::Canonical932(code) : code);
+      if (found != state.halfWidthForms.end()) return found->second;
+    }
+    return {forms_[code].bytes, forms_[code].length};
+  }
+
+  Win::UINT codePage_;
+  const TFormTables::TForm* forms_;
+  bool custom_;
+};
 
 Win::DWORD MapInPlace(char* text, Win::DWORD length, Mapping mapping) {
   if (length == 0) {
     SetLastError(Win::ERROR_INVALID_PARAMETER);
     return 0;
   }
-  auto characters = MapText(state.ansiCodePage, std::string_view(text, length), mapping);
+  std::string_view source(text, length);
+  TMapper mapper(state.ansiCodePage, mapping);
+  std::string mapped = mapper.Mapped(source);
   // A lone lead byte grows into the two bytes of the default character and may not fit.
-  if (!WriteCharacters(characters, text, length)) {
+  if (!mapper.Write(source, mapped, text, length)) {
     SetLastError(Win::ERROR_INSUFFICIENT_BUFFER);
     return 0;
   }
-  return static_cast<Win::DWORD>(SizeOf(characters));
+  std::size_t size = mapped.size();
+  return static_cast<Win::DWORD>(size);
 }
 
 }  // namespace
@@ -179,10 +262,11 @@ int LCMapStringA(LCID locale, DWORD flags, const char* source, int sourceLength,
   // A zero-terminated source is mapped with its terminator, which the counts then include.
   std::string_view text = sourceLength < 0 ? std::string_view(source, std::strlen(source) + 1)
                                            : std::string_view(source, static_cast<std::size_t>(sourceLength));
-  auto characters = MapText(codePage, text, Mapping::HalfWidth);
-  auto needed = static_cast<int>(SizeOf(characters));
+  TMapper mapper(codePage, Mapping::HalfWidth);
+  std::string mapped = mapper.Mapped(text);
+  auto needed = static_cast<int>(mapped.size());
   if (destinationSize == 0) return needed;
-  if (!WriteCharacters(characters, destination, static_cast<std::size_t>(destinationSize))) {
+  if (!mapper.Write(text, mapped, destination, static_cast<std::size_t>(destinationSize))) {
     SetLastError(ERROR_INSUFFICIENT_BUFFER);
     return 0;
   }

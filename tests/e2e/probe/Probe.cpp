@@ -2,10 +2,12 @@
 // launcher starts. It appends one line to the file named by VORLA_PROBE_LOG (when set):
 // the time in milliseconds, its own file name and its command line, tab-separated. Built
 // twice: as a window program, which reaches input idle in its message loop and ends a
-// moment later, and as a console program, which never does.
+// moment later (300 ms, or VORLA_PROBE_LINGER_MS), and as a console program, which never
+// does.
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -48,6 +50,13 @@ LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
+// How long the window program waits for messages before it ends.
+UINT LingerMilliseconds() {
+  char text[16];
+  DWORD length = GetEnvironmentVariableA("VORLA_PROBE_LINGER_MS", text, sizeof text);
+  return length == 0 || length >= sizeof text ? 300 : static_cast<UINT>(std::strtoul(text, nullptr, 10));
+}
+
 // Waits for messages (the platform then counts the program as ready for input) until a
 // timer ends it.
 void RunMessageLoop() {
@@ -57,7 +66,7 @@ void RunMessageLoop() {
   windowClass.lpszClassName = "VorlaProbe";
   RegisterClassA(&windowClass);
   HWND window = CreateWindowA("VorlaProbe", "", 0, 0, 0, 0, 0, nullptr, nullptr, windowClass.hInstance, nullptr);
-  SetTimer(window, 1, 300, nullptr);
+  SetTimer(window, 1, LingerMilliseconds(), nullptr);
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
 }
