@@ -17,12 +17,7 @@ namespace {
 
 constexpr char kCtrlZ = 26;
 
-// Ends the launcher on an input/output error. An error whose low eight bits are 0 would
-// read as success, so it ends with 255.
-[[noreturn]] void EndWithError(Win::DWORD error) {
-  Win::UINT code = error & 0xFF;
-  Win::ExitProcess(code != 0 ? code : 255);
-}
+[[noreturn]] void EndWithError(Win::DWORD error) { Win::ExitProcess(ListFileExitCode(error)); }
 
 bool IsWebAddress(const std::string& text) { return text.starts_with("http:") || text.starts_with("www."); }
 
@@ -49,6 +44,11 @@ void ExecuteLine(const TListLine& line) {
 }
 
 }  // namespace
+
+Win::UINT ListFileExitCode(Win::DWORD error) {
+  Win::UINT code = error & 0xFF;
+  return code != 0 ? code : 255;
+}
 
 bool IsListFileName(const std::string& path) {
   std::string extension = TinyUtils::AsciiLowerCase(TinyUtils::ExtractExtension(path));

@@ -89,7 +89,11 @@ TListLine ClassifyListLine(std::string line);
 // references expanded. Not used for the other kinds.
 std::string CommandLineOf(const TListLine& line);
 
+// The exit code the launcher ends with on an input/output error: the low eight bits of
+// the system's error number, 255 when those are 0 (which would read as success).
+Win::UINT ListFileExitCode(Win::DWORD error);
+
 // Executes the list file at path from its first line to its last. When the file cannot be
-// opened, read or closed, the process ends at once with the low eight bits of the
-// system's error number as exit code (255 when those bits are 0); nothing more is done.
+// opened, read or closed, the process ends at once with ListFileExitCode of the system's
+// error number; nothing more is done.
 void ExecuteListFile(const std::string& path);

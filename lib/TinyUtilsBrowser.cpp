@@ -53,13 +53,17 @@ std::string GetExePathFromCommand(Win::HKEY root, const std::string& keyPath) {
   return FileExists(path) ? path : std::string();
 }
 
-std::string GetDefaultBrowserPath() {
+std::string GetProtocolProgramPath(const std::string& protocol) {
   std::string result;
-  std::string verb = ReadRegString(Win::HKEY_CLASSES_ROOT, "http\\shell", "");
-  if (!verb.empty()) result = GetExePathFromCommand(Win::HKEY_CLASSES_ROOT, "http\\shell\\" + verb + "\\command");
-  if (result.empty()) result = GetExePathFromCommand(Win::HKEY_CLASSES_ROOT, "http\\shell\\open\\command");
+  std::string verb = ReadRegString(Win::HKEY_CLASSES_ROOT, protocol + "\\shell", "");
+  if (!verb.empty()) {
+    result = GetExePathFromCommand(Win::HKEY_CLASSES_ROOT, protocol + "\\shell\\" + verb + "\\command");
+  }
+  if (result.empty()) result = GetExePathFromCommand(Win::HKEY_CLASSES_ROOT, protocol + "\\shell\\open\\command");
   return result;
 }
+
+std::string GetDefaultBrowserPath() { return GetProtocolProgramPath("http"); }
 
 std::string QuoteProgramPath(const std::string& path) {
   return path.find(' ') == std::string::npos ? path : "\"" + path + "\"";

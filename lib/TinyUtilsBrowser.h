@@ -14,7 +14,9 @@ std::string ReadRegString(Win::HKEY root, const std::string& keyPath, const std:
 // The executable named by the command line in the key's default value, in its long form;
 // empty unless it names an existing file.
 std::string GetExePathFromCommand(Win::HKEY root, const std::string& keyPath);
-// The default browser's executable (the http protocol's default verb, then "open"), or empty.
+// The executable of a protocol's command (its default verb, then "open"), or empty.
+std::string GetProtocolProgramPath(const std::string& protocol);
+// The default browser's executable: that of the http protocol, or empty.
 std::string GetDefaultBrowserPath();
 // The program path as the first token of a command line: in double quotes when it holds a
 // blank, so that no program named by a prefix of it (C:\Program.exe) is started instead.

@@ -26,6 +26,9 @@ constexpr DWORD ERROR_ALREADY_EXISTS = 183;
 constexpr DWORD ERROR_MORE_DATA = 234;
 constexpr DWORD ERROR_NO_TOKEN = 1008;
 constexpr DWORD ERROR_CALL_NOT_IMPLEMENTED = 120;
+constexpr DWORD ERROR_BAD_EXE_FORMAT = 193;
+constexpr DWORD ERROR_ENVVAR_NOT_FOUND = 203;
+constexpr DWORD ERROR_MR_MID_NOT_FOUND = 317;
 
 inline HANDLE const INVALID_HANDLE_VALUE = reinterpret_cast<HANDLE>(static_cast<std::intptr_t>(-1));
 constexpr DWORD INVALID_FILE_ATTRIBUTES = 0xFFFFFFFF;
@@ -55,6 +58,9 @@ constexpr DWORD OPEN_ALWAYS = 4;
 constexpr DWORD CREATE_DEFAULT_ERROR_MODE = 0x04000000;
 constexpr int SW_HIDE = 0;
 constexpr int SW_SHOWNORMAL = 1;
+constexpr DWORD SCS_32BIT_BINARY = 0;
+constexpr int SE_ERR_FNF = 2;
+constexpr int SE_ERR_NOASSOC = 31;
 
 // Registry.
 inline HKEY const HKEY_CLASSES_ROOT = reinterpret_cast<HKEY>(static_cast<std::uintptr_t>(0x80000000u));
@@ -93,6 +99,13 @@ constexpr int CSTR_EQUAL = 2;
 constexpr int CSTR_GREATER_THAN = 3;
 constexpr int SM_DBCSENABLED = 42;
 constexpr UINT CP_ACP = 0;
+
+// Console and messages.
+constexpr DWORD STD_INPUT_HANDLE = static_cast<DWORD>(-10);
+constexpr DWORD STD_OUTPUT_HANDLE = static_cast<DWORD>(-11);
+constexpr WORD KEY_EVENT = 0x0001;
+constexpr DWORD FORMAT_MESSAGE_IGNORE_INSERTS = 0x00000200;
+constexpr DWORD FORMAT_MESSAGE_FROM_SYSTEM = 0x00001000;
 
 // Platforms (dwPlatformId).
 constexpr DWORD VER_PLATFORM_WIN32s = 0;

@@ -136,6 +136,24 @@ struct GUID {
   bool operator==(const GUID&) const = default;
 };
 
+// One console input event; only key events are read.
+struct KEY_EVENT_RECORD {
+  BOOL bKeyDown;
+  WORD wRepeatCount;
+  WORD wVirtualKeyCode;
+  WORD wVirtualScanCode;
+  WORD UnicodeChar;  // or, in its low byte, the ANSI character
+  DWORD dwControlKeyState;
+};
+struct INPUT_RECORD {
+  WORD EventType;
+  union {
+    KEY_EVENT_RECORD KeyEvent;
+    BYTE other[16];  // the mouse, size, menu and focus events
+  } Event;
+};
+static_assert(sizeof(INPUT_RECORD) == 20);
+
 // GetLongPathNameA is looked up at run time (it is missing on early platforms).
 using GetLongPathNameAProc = DWORD(VORLA_WINAPI*)(const char* shortPath, char* longPath, DWORD size);
 

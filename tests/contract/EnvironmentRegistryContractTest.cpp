@@ -47,6 +47,18 @@ TEST(ExpandEnvironmentStringsContract, ReplacesDefinedNamesAndKeepsTheRest) {
   }
 }
 
+TEST(ExpandEnvironmentStringsContract, GivesTheTextBackAsItComesThroughUnicode) {
+  struct Row {
+    const char* source;
+    const char* expected;
+  } rows[] = {
+      {"\xEF\xBB\xBF;", "\x81\x45\xBF;"},  // the UTF-8 byte-order mark: EF BB is no character, read as ・
+      {"\x87\x90", "\x81\xE0"},            // ≒ of the NEC row comes back as the code of its first place
+      {"\x93\x56\x8B\x43", "\x93\x56\x8B\x43"},
+  };
+  for (std::size_t i = 0; i < std::size(rows); ++i) EXPECT_EQ(Expand(rows[i].source, 261).text, rows[i].expected) << "row " << i;
+}
+
 TEST(ExpandEnvironmentStringsContract, ReportsTheSizeNeededWhenTheBufferIsTooSmall) {
   std::string value(300, 'a');
   Fixture::SetEnvironment("VORLA_LONG", value);

@@ -32,6 +32,10 @@ inline constexpr Difference kProfileRewrite{"Wine rewrites the whole profile fil
 // so no block without a zero byte can be made there.
 inline constexpr Difference kTextBlockEndsInZero{"Wine ends every CF_TEXT block with a zero byte"};
 
+// Japanese Windows words the system's texts for error numbers in its own way; Wine's
+// Japanese translation words several of them otherwise.
+inline constexpr Difference kSystemMessageTexts{"Wine words the system's Japanese error texts otherwise"};
+
 // The answer the platform under test gives: Wine's own where Wine is known to differ.
 template <typename T>
 T Expected(const Difference&, T windowsAnswer, T wineAnswer) {

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "Fixture.h"
+#include "FixtureChecker.h"
 #include "FixtureLauncher.h"
+#include "ProgramLookup.h"
 #include "platform/Process.h"
 #include "platform/WinConstants.h"
 
@@ -63,6 +65,43 @@ TEST(CreateProcessContract, RefusesWhatNamesNoProgram) {
   for (std::size_t i = 0; i < std::size(rows); ++i) {
     EXPECT_EQ(Start(rows[i].commandLine).error, rows[i].error) << "row " << i << ": " << rows[i].commandLine;
   }
+}
+
+// The checker finds the program of a command line by queries alone (ProgramLookup.h):
+// what it finds is what CreateProcessA starts.
+TEST(CreateProcessContract, StartsWhatTheCheckersSearchFinds) {
+  std::string folder = Fixture::NewScratchFolder(), onPath = Fixture::NewScratchFolder();
+  Fixture::InstallProgram(folder + "dir with blanks\\prog.exe", Fixture::ProgramKind::Window);
+  Fixture::InstallProgram(folder + "tool.exe", Fixture::ProgramKind::Console);
+  Fixture::InstallProgram(onPath + "vlcheckprobe.exe", Fixture::ProgramKind::Window);
+  Fixture::WriteFile(folder + "memo.txt", "memo");
+  Fixture::MakeFolder(folder + "sub.exe");
+  Fixture::PrependToPath(onPath);
+  const std::string rows[] = {
+      folder + "tool.exe /x",
+      folder + "tool",
+      folder + "dir with blanks\\prog.exe http://a.example/",
+      "\"" + folder + "dir with blanks\\prog.exe\" -y",
+      "vlcheckprobe http://a.example/",
+      folder + "memo.txt",
+      folder + "missing.exe",
+      folder + "sub.exe",
+      folder,
+      " http://a.example/",
+      "https://a.example/mail",
+      "",
+  };
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    TProgramLookup lookup = FindProgramOf(rows[i]);
+    Started started = Start(rows[i]);
+    EXPECT_EQ(lookup.IsProgram, started.error == 0) << "row " << i << ": " << rows[i] << ", error " << started.error;
+    EXPECT_EQ(lookup.IsProgram ? lookup.Path : "", started.program) << "row " << i;
+  }
+  Fixture::RestorePath();
+  // A batch file is started through the command interpreter.
+  Fixture::WriteFile(folder + "run.bat", "@exit\r\n");
+  EXPECT_TRUE(FindProgramOf(folder + "run.bat").IsProgram);
+  EXPECT_EQ(Start(folder + "run.bat").error, 0u);
 }
 
 TEST(WaitForInputIdleContract, AWindowProgramGetsReadyAndAConsoleProgramFails) {

@@ -34,6 +34,8 @@ std::string WinePath(const std::string& hostPath) {
 
 std::string LauncherPath() { return WinePath(VORLA_LAUNCHER_EXE); }
 std::string SettingsPath() { return WinePath(VORLA_SETTINGS_EXE); }
+std::string CheckerPath() { return WinePath(VORLA_CHECKER_EXE); }
+std::string SourcePath(const std::string& path) { return WinePath(std::string(VORLA_SOURCE_DIR) + "/" + path); }
 std::string ProbePath() { return OwnFolder() + "vorla_probe.exe"; }
 std::string ConsoleProbePath() { return OwnFolder() + "vorla_probe_console.exe"; }
 
@@ -102,6 +104,38 @@ DWORD Process::Wait(DWORD timeoutMs) {
 }
 
 DWORD RunLauncher(const std::string& arguments) { return Process(Quoted(LauncherPath()) + " " + arguments).Wait(); }
+
+Output RunCaptured(const std::string& commandLine) {
+  SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+  HANDLE readEnd = nullptr, writeEnd = nullptr;
+  if (!CreatePipe(&readEnd, &writeEnd, &inherited, 0)) return {STILL_ACTIVE, ""};
+  SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+  HANDLE nothing = CreateFileA("NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherited, OPEN_EXISTING, 0,
+                               nullptr);
+  STARTUPINFOA startupInfo{};
+  startupInfo.cb = sizeof startupInfo;
+  startupInfo.dwFlags = STARTF_USESTDHANDLES;
+  startupInfo.hStdInput = nothing;
+  startupInfo.hStdOutput = startupInfo.hStdError = writeEnd;
+  PROCESS_INFORMATION info{};
+  std::vector<char> line(commandLine.c_str(), commandLine.c_str() + commandLine.size() + 1);
+  // Without a console of its own: a console program never waits for a key here.
+  BOOL started = CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, DETACHED_PROCESS, nullptr, nullptr,
+                                &startupInfo, &info);
+  CloseHandle(writeEnd);
+  CloseHandle(nothing);
+  Output output{STILL_ACTIVE, ""};
+  char buffer[4096];
+  DWORD count = 0;
+  while (started && ReadFile(readEnd, buffer, sizeof buffer, &count, nullptr) && count > 0) output.text.append(buffer, count);
+  CloseHandle(readEnd);
+  if (!started) return output;
+  WaitForSingleObject(info.hProcess, 60000);
+  GetExitCodeProcess(info.hProcess, &output.exitCode);
+  CloseHandle(info.hThread);
+  CloseHandle(info.hProcess);
+  return output;
+}
 
 std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
 

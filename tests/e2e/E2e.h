@@ -15,6 +15,10 @@ namespace E2e {
 std::string LauncherPath();
 // VLOption.exe as built in this tree, beside Vorla.exe.
 std::string SettingsPath();
+// VLCheck.exe as built in this tree.
+std::string CheckerPath();
+// A file of the source tree, named from its root with "/" ("examples/sample.vlf").
+std::string SourcePath(const std::string& path);
 // The probe programs built beside the test program (see probe/Probe.cpp).
 std::string ProbePath();
 std::string ConsoleProbePath();
@@ -60,6 +64,15 @@ class Process {
 
 // Runs Vorla.exe with the arguments to its end; its exit code.
 DWORD RunLauncher(const std::string& arguments);
+// What a console program wrote to its standard output, and its exit code.
+struct Output {
+  DWORD exitCode;
+  std::string text;
+};
+// Runs the command line to its end without a console: standard output into a pipe,
+// standard input from NUL.
+Output RunCaptured(const std::string& commandLine);
+
 // The path in double quotes.
 std::string Quoted(const std::string& path);
 // The bytes of a file; empty when it cannot be read.

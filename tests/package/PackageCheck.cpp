@@ -38,7 +38,8 @@ std::string ClassesDefault(const char* keyPath) {
 
 TEST(Package, HoldsBothProgramsTheGuideTheLicenseAndASample) {
   ASSERT_FALSE(PackageFolder().empty()) << "VORLA_PACKAGE_DIR names the unpacked package";
-  for (const char* name : {"Vorla.exe", "VLOption.exe", "はじめにお読みください.txt", "LICENSE.txt", "sample.vlf"}) {
+  for (const char* name : {"Vorla.exe", "VLOption.exe", "VLCheck.exe", "はじめにお読みください.txt", "LICENSE.txt",
+                           "sample.vlf"}) {
     EXPECT_NE(GetFileAttributesA((PackageFolder() + name).c_str()), INVALID_FILE_ATTRIBUTES) << name;
   }
   // The guide is code page 932 text with CR LF line ends, as Notepad on Japanese Windows reads it.

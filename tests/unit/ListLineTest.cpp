@@ -79,14 +79,6 @@ TEST(ClassifyListLine, ReadsPauseValuesAndSaysWhenTheyAreCappedOrNoNumber) {
   }
 }
 
-TEST(IsListFileName, TakesTheThreeExtensionsInAnyCase) {
-  EXPECT_TRUE(IsListFileName("C:\\a\\list.VLF"));
-  EXPECT_TRUE(IsListFileName("memo.Txt"));
-  EXPECT_TRUE(IsListFileName("news.url"));
-  EXPECT_FALSE(IsListFileName("list.vlf.bak"));
-  EXPECT_FALSE(IsListFileName("C:\\dir.vlf\\list"));
-}
-
 // Every line the reader gives, then what ended it.
 struct Reading {
   Strings lines;

@@ -31,16 +31,6 @@ TEST(StrToIntDefault, ReadsDecimalAndHexadecimalOrGivesTheDefault) {
   }
 }
 
-TEST(TryStrToInt, TellsANumberFromTextThatReadsAsTheDefault) {
-  std::int32_t value = 9;
-  EXPECT_TRUE(TryStrToInt("0", value));
-  EXPECT_EQ(value, 0);
-  EXPECT_TRUE(TryStrToInt(" $3E8", value));
-  EXPECT_EQ(value, 1000);
-  EXPECT_FALSE(TryStrToInt("500ms", value));
-  EXPECT_EQ(value, 1000);  // unchanged
-}
-
 TEST(Trim, DropsControlBytesAndBlanksButKeepsDoubleByteCharacters) {
   EXPECT_EQ(Trim(" \t\r\n "), "");
   EXPECT_EQ(Trim(std::string("\0 a b\x1f", 6)), "a b");

@@ -5,6 +5,7 @@
 #include "Machine.h"
 #include "SimEnvironment.h"
 #include "platform/Process.h"
+#include "platform/ProgramSearch.h"
 
 namespace Sim {
 namespace Detail {
@@ -80,7 +81,7 @@ namespace Win {
 using namespace Sim::Detail;
 
 DWORD ExpandEnvironmentStringsA(const char* source, char* destination, DWORD size) {
-  std::string text = Expand(source);
+  std::string text = ThroughUnicode(Expand(source));  // the expansion is done in Unicode
   auto needed = static_cast<DWORD>((state.countsCharacters ? CharacterCount(text) : text.size()) + 1);
   if (destination == nullptr || size == 0) return needed;
   // What fits is written: a cut text, zero-ended when there is room (the content of too
@@ -90,6 +91,15 @@ DWORD ExpandEnvironmentStringsA(const char* source, char* destination, DWORD siz
   if (length < size) destination[length] = 0;
   if (needed > size) SetLastError(122);  // ERROR_INSUFFICIENT_BUFFER
   return needed;
+}
+
+DWORD GetEnvironmentVariableA(const char* name, char* buffer, DWORD size) {
+  auto found = state.variables.find(AsciiUpper(name));
+  if (found == state.variables.end()) {
+    SetLastError(203);  // ERROR_ENVVAR_NOT_FOUND
+    return 0;
+  }
+  return CopyOut(found->second, buffer, size);
 }
 
 }  // namespace Win

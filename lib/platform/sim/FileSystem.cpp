@@ -259,10 +259,7 @@ Win::DWORD GetLongPathNameA(const char* shortPath, char* longPath, Win::DWORD si
     }
   }
   flush(0);
-  // Too small a buffer: the size needed, the terminator included.
-  if (result.size() + 1 > size) return static_cast<Win::DWORD>(result.size() + 1);
-  std::memcpy(longPath, result.c_str(), result.size() + 1);
-  return static_cast<Win::DWORD>(result.size());
+  return CopyOut(result, longPath, size);
 }
 
 }  // namespace Detail
@@ -308,6 +305,12 @@ std::string ShortName(const std::string& path) {
 }
 
 void SetLastWriteTime(const std::string& path, Win::FILETIME time) { Detail::Existing(path).lastWrite = time; }
+
+std::string Detail::CurrentFolder() {
+  std::string folder;
+  for (const auto& part : Detail::state.currentFolder) folder += (folder.empty() ? "" : "\\") + part;
+  return Detail::state.currentFolder.size() == 1 ? folder + "\\" : folder;
+}
 
 void SetCurrentFolder(const std::string& path) {
   SIM_CHECK(Detail::FindNode(path) != nullptr);

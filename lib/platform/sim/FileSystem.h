@@ -35,6 +35,20 @@ std::vector<std::string> SplitPath(const std::string& path);
 bool MatchesWildcard(const std::string& pattern, const std::string& name);
 Win::FILETIME Now();
 
+// The folders of the simulated Windows installation.
+inline const std::string kWindowsFolder = "C:\\WINDOWS";
+inline const std::string kSystemFolder = "C:\\WINDOWS\\system32";
+inline const std::string kSystem16Folder = "C:\\WINDOWS\\system";
+// The current folder as GetCurrentDirectoryA gives it: "C:\" at a drive's root, else
+// without a final backslash.
+std::string CurrentFolder();
+// The folders of a list such as PATH: ";" between them, empty ones left out.
+std::vector<std::string> SplitFolderList(const std::string& list);
+// The first file (folders do not count) that name stands for in folders, with extension
+// added when the name has none; a name with a folder part is looked up as it stands. path
+// gets the folder, a backslash and the name as written; null when nothing is found.
+FileNode* SearchFile(const std::vector<std::string>& folders, const std::string& name, const std::string& extension,
+                     std::string* path);
 // The error an open of the file with access and shareMode would meet (a folder, refused
 // access, a read-only file opened for writing, another handle that does not share); 0 when
 // it may be opened (FileHandles.cpp).

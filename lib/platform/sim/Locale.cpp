@@ -207,6 +207,16 @@ Win::DWORD MapInPlace(char* text, Win::DWORD length, Mapping mapping) {
 
 bool IsAnsiLeadByte(unsigned char byte) { return IsLeadByteOf(state.ansiCodePage, byte); }
 
+std::string ThroughUnicode(const std::string& text) {
+  if (state.ansiCodePage != 932) return text;  // every byte of code page 1252 is a character of its own
+  std::string result;
+  for (std::size_t index = 0, length = 0; index < text.size(); index += length) {
+    std::uint16_t code = CharacterAt(932, text, index, length);
+    result += CodePages::CodeBytes(length == 2 ? CodePages::Canonical932(code) : code);
+  }
+  return result;
+}
+
 }  // namespace Detail
 
 void SetPlatform(Win::DWORD platformId, Win::DWORD major, Win::DWORD minor) {

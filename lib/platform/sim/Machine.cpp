@@ -3,6 +3,7 @@
 
 #include <condition_variable>
 #include <cstdio>
+#include <cstring>
 #include <cstdlib>
 #include <map>
 #include <mutex>
@@ -87,6 +88,12 @@ bool RemoveHandle(Win::HANDLE handle) {
 void SetLastError(Win::DWORD error) { core.lastError = error; }
 
 bool SameName(const std::string& a, const std::string& b) { return AsciiUpper(a) == AsciiUpper(b); }
+
+Win::DWORD CopyOut(const std::string& text, char* buffer, Win::DWORD size) {
+  if (text.size() + 1 > size) return static_cast<Win::DWORD>(text.size() + 1);
+  std::memcpy(buffer, text.c_str(), text.size() + 1);
+  return static_cast<Win::DWORD>(text.size());
+}
 
 std::string AsciiUpper(std::string text) {
   for (std::size_t i = 0; i < text.size(); ++i) {

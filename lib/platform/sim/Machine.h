@@ -49,6 +49,10 @@ void SetLastError(Win::DWORD error);
 bool SameName(const std::string& a, const std::string& b);
 std::string AsciiUpper(std::string text);
 
+// Copies text and a zero into buffer when both fit, and gives the text's length; otherwise
+// the size needed, the zero included (the way of GetLongPathNameA, SearchPathA and kin).
+Win::DWORD CopyOut(const std::string& text, char* buffer, Win::DWORD size);
+
 }  // namespace Sim::Detail
 
 namespace Sim::Detail {
@@ -59,4 +63,8 @@ Win::DWORD GetLongPathNameA(const char* shortPath, char* longPath, Win::DWORD si
 namespace Sim::Detail {
 // Whether byte begins a double-byte character in the ANSI code page (Locale.cpp).
 bool IsAnsiLeadByte(unsigned char byte);
+// An ANSI text as the ANSI calls give it back after their way through Unicode: a code
+// without a character, or a lead byte without its second byte, becomes the default
+// character; a character held twice comes back as its preferred code (Locale.cpp).
+std::string ThroughUnicode(const std::string& text);
 }  // namespace Sim::Detail

@@ -9,6 +9,7 @@
 #include "SimPrograms.h"
 #include "SimShell.h"
 #include "platform/Process.h"
+#include "platform/ProgramSearch.h"
 
 namespace Sim {
 namespace Detail {
@@ -65,32 +66,21 @@ const char* const kConsoleProgram = "MZ console program";
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-bool HasExtension(const std::string& name) {
-  std::size_t dot = name.rfind('.'), slash = name.find_last_of("\\:");
-  return dot != std::string::npos && (slash == std::string::npos || dot > slash);
-}
-
 // The file a program name stands for: ".exe" added when the name has no extension; a
-// name without a folder is searched in the program's own folder, the current folder, the
-// system folder and the Windows folder.
+// name without a folder is searched, as Windows does, in the program's own folder, the
+// current folder, the system folder, the 16-bit system folder, the Windows folder and the
+// folders of PATH.
 FileNode* FindProgram(const std::string& name, std::string* path) {
-  std::string file = HasExtension(name) ? name : name + ".exe";
-  std::vector<std::string> candidates{file};
-  if (file.find_first_of("\\:") == std::string::npos) {
-    char module[261] = {};
-    Win::GetModuleFileNameA(nullptr, module, sizeof module);
-    std::string own = module;
-    candidates = {own.substr(0, own.rfind('\\') + 1) + file, file, "C:\\WINDOWS\\system32\\" + file,
-                  "C:\\WINDOWS\\" + file};
+  char module[261] = {}, pathVariable[4096] = {};
+  Win::GetModuleFileNameA(nullptr, module, sizeof module);
+  std::string own = module;
+  std::vector<std::string> folders{own.substr(0, own.rfind('\\')), CurrentFolder(), kSystemFolder, kSystem16Folder,
+                                   kWindowsFolder};
+  Win::DWORD length = Win::GetEnvironmentVariableA("PATH", pathVariable, sizeof pathVariable);
+  for (auto& folder : SplitFolderList(std::string(pathVariable, length < sizeof pathVariable ? length : 0))) {
+    folders.push_back(folder);
   }
-  for (const auto& candidate : candidates) {
-    FileNode* node = FindNode(candidate);
-    if (node != nullptr && !node->IsFolder()) {
-      *path = candidate;
-      return node;
-    }
-  }
-  return nullptr;
+  return SearchFile(folders, name, ".exe", path);
 }
 
 // The program of a command line. A quoted first token names it; an unquoted one is tried

@@ -14,6 +14,9 @@ HINSTANCE ShellExecuteA(HWND parent, const char* verb, const char* file, const c
       ::ShellExecuteA(reinterpret_cast<::HWND>(parent), verb, file, parameters, directory, showCommand));
 }
 HWND GetDesktopWindow() { return reinterpret_cast<HWND>(::GetDesktopWindow()); }
+HINSTANCE FindExecutableA(const char* file, const char* directory, char* result) {
+  return reinterpret_cast<HINSTANCE>(::FindExecutableA(file, directory, result));
+}
 HRESULT CoInitialize(void* reserved) { return ::CoInitialize(reserved); }
 void CoUninitialize() { ::CoUninitialize(); }
 

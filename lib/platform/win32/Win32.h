@@ -21,6 +21,9 @@ static_assert(sizeof(Win::STARTUPINFOA) == sizeof(::STARTUPINFOA));
 static_assert(offsetof(Win::STARTUPINFOA, wShowWindow) == offsetof(::STARTUPINFOA, wShowWindow));
 static_assert(sizeof(Win::PROCESS_INFORMATION) == sizeof(::PROCESS_INFORMATION));
 static_assert(sizeof(Win::DWORD) == sizeof(::DWORD));
+static_assert(sizeof(Win::INPUT_RECORD) == sizeof(::INPUT_RECORD));
+static_assert(offsetof(Win::INPUT_RECORD, Event.KeyEvent.dwControlKeyState) ==
+              offsetof(::INPUT_RECORD, Event.KeyEvent.dwControlKeyState));
 
 // The same object seen through the platform's own type.
 template <typename To, typename From>

@@ -1,0 +1,180 @@
+// VLCheck: the checks of a list file, line by line, as the launcher reads it.
+#include "ListCheck.h"
+
+#include <algorithm>
+
+#include "ProgramLookup.h"
+#include "TinyUtilsBrowser.h"
+#include "TinyUtilsFiles.h"
+#include "TinyUtilsText.h"
+#include "platform/Process.h"
+#include "platform/WinConstants.h"
+
+namespace {
+
+// The platform takes texts up to their first zero byte: what follows never reaches it.
+std::string UpToZero(const std::string& text) { return text.substr(0, text.find('\0')); }
+
+bool IsAscii(const std::string& text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// The length of the UTF-8 sequence that a byte begins; 0 for a byte that begins none.
+std::size_t Utf8Length(unsigned char byte) {
+  if (byte < 0x80) return 1;
+  if (byte >= 0xC2 && byte <= 0xDF) return 2;
+  if (byte >= 0xE0 && byte <= 0xEF) return 3;
+  if (byte >= 0xF0 && byte <= 0xF4) return 4;
+  return 0;
+}
+
+// Whether text is well-formed UTF-8: shortest forms only, no surrogates, nothing above U+10FFFF.
+bool IsUtf8(const std::string& text) {
+  for (std::size_t i = 0; i < text.size();) {
+    auto byte = static_cast<unsigned char>(text[i]);
+    std::size_t length = Utf8Length(byte);
+    if (length == 0 || i + length > text.size()) return false;
+    for (std::size_t k = 1; k < length; ++k) {
+      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
+    }
+    auto second = length > 1 ? static_cast<unsigned char>(text[i + 1]) : 0;
+    if ((byte == 0xE0 && second < 0xA0) || (byte == 0xED && second > 0x9F) || (byte == 0xF0 && second < 0x90) ||
+        (byte == 0xF4 && second > 0x8F)) {
+      return false;
+    }
+    i += length;
+  }
+  return true;
+}
+
+const std::string kUtf8Mark = "\xEF\xBB\xBF";
+
+void Warn(TLineReport& report, TWarning warning) { report.Warnings.push_back(warning); }
+
+// An entry that is no web address but was probably meant as one: the reasons it is not.
+void AddAddressWarnings(TLineReport& report) {
+  const TListLine& line = report.Line;
+  std::string written = TinyUtils::Trim(UpToZero(line.Text));
+  std::string halfWidth = TinyUtils::ToHalfWidth(written);
+  std::string lower = TinyUtils::LowerCase(halfWidth);
+  for (std::string prefix : {"https:", "http:", "ttps:", "ttp:", "www."}) {
+    if (!lower.starts_with(prefix)) continue;
+    if (line.HadUrlPrefix && static_cast<unsigned char>(line.Text[0]) <= 0x20) Warn(report, TWarning::AddressAfterBlank);
+    if (!written.starts_with(halfWidth.substr(0, prefix.size()))) Warn(report, TWarning::AddressInFullWidth);
+    if (!halfWidth.starts_with(prefix)) Warn(report, TWarning::AddressInCapitals);
+    if (prefix.starts_with("ttp")) Warn(report, TWarning::AddressWithoutH);
+    if (prefix.ends_with("s:")) Warn(report, TWarning::AddressHttps);
+    return;
+  }
+}
+
+// A web address or a command: what RunCommand starts, or what the shell opens.
+void CheckEntry(TLineReport& report) {
+  const TListLine& line = report.Line;
+  bool webAddress = line.Kind == TLineKind::WebAddress;
+  bool noBrowser = webAddress && TinyUtils::GetDefaultBrowserPath().empty();
+  report.CommandLine = UpToZero(CommandLineOf(line));
+  if (line.Text.find('\0') != std::string::npos) Warn(report, TWarning::ZeroByte);
+  // Text saved as UTF-8 reaches the platform as code page 932, where it is garbage.
+  std::string text = line.Text.starts_with(kUtf8Mark) ? line.Text.substr(kUtf8Mark.size()) : line.Text;
+  if (!IsAscii(text) && IsUtf8(text)) Warn(report, TWarning::Utf8Text);
+  TProgramLookup program = FindProgramOf(report.CommandLine);
+  if (program.IsProgram) {
+    report.Action = webAddress ? TAction::Browser : TAction::Start;
+    report.Program = program.Path;
+    return;
+  }
+  report.Action = TAction::Shell;
+  if (noBrowser) {
+    Warn(report, TWarning::NoDefaultBrowser);
+    return;
+  }
+  if (!webAddress) AddAddressWarnings(report);
+  TShellOpener opener = FindShellOpener(report.CommandLine);
+  report.OpensFolder = opener.IsFolder;
+  report.Program = opener.Program;
+  if (!opener.Found()) Warn(report, TWarning::ProgramNotFound);
+}
+
+TLineReport NeverReadLine(int number, const std::string& line) {
+  TLineReport report;
+  report.Number = number;
+  report.Line.Trimmed = TinyUtils::Trim(line);
+  report.Action = TAction::NeverRead;
+  return report;
+}
+
+// The lines from the first one after a Ctrl-Z on: a warning on that line when any of them
+// holds text.
+void MarkUnreadLines(std::vector<TLineReport>& lines, std::size_t first) {
+  if (first >= lines.size()) return;
+  lines[first].UnreadLines = static_cast<int>(lines.size() - first);
+  bool anyText = std::any_of(lines.begin() + static_cast<std::ptrdiff_t>(first), lines.end(),
+                             [](const TLineReport& line) { return !line.Line.Trimmed.empty(); });
+  if (anyText) Warn(lines[first], TWarning::CtrlZ);
+}
+
+}  // namespace
+
+int TFileReport::WarningCount() const {
+  std::size_t count = Warnings.size();
+  for (const auto& line : Lines) count += line.Warnings.size();
+  return static_cast<int>(count);
+}
+
+TLineReport CheckLine(int number, const std::string& line) {
+  TLineReport report;
+  report.Number = number;
+  report.Line = ClassifyListLine(line);
+  const TListLine& listLine = report.Line;
+  if (number == 1 && listLine.Trimmed.starts_with(kUtf8Mark)) Warn(report, TWarning::Utf8Mark);
+  if (number == 1 && (listLine.Trimmed.starts_with("\xFF\xFE") || listLine.Trimmed.starts_with("\xFE\xFF"))) {
+    Warn(report, TWarning::Utf16Mark);
+  }
+  switch (listLine.Kind) {
+    case TLineKind::Blank:
+    case TLineKind::Comment:
+      break;
+    case TLineKind::Pause:
+      report.Action = TAction::Pause;
+      if (!listLine.ValueIsNumber) Warn(report, TWarning::PauseNotANumber);
+      if (listLine.Capped()) Warn(report, TWarning::PauseCapped);
+      break;
+    case TLineKind::WebAddress:
+    case TLineKind::Command:
+      CheckEntry(report);
+      break;
+  }
+  return report;
+}
+
+TFileReport CheckListFile(const std::string& path) {
+  TFileReport report;
+  report.Path = path;
+  if (!IsListFileName(path)) report.Warnings.push_back(TWarning::NotAListFile);
+  report.Executed = IsListFileName(path) && TinyUtils::FileExists(path);
+  Win::HANDLE file = OpenListFile(path);
+  if (file == Win::INVALID_HANDLE_VALUE) {
+    report.Error = Win::GetLastError();
+    report.ErrorOnOpen = true;
+    return report;
+  }
+  TLineReader reader(file);
+  std::string line;
+  std::size_t firstUnread = SIZE_MAX;
+  for (int number = 1;;) {
+    if (reader.ReadLine(line)) {
+      report.Lines.push_back(firstUnread == SIZE_MAX ? CheckLine(number, line) : NeverReadLine(number, line));
+      ++number;
+    } else if (reader.Error() == 0 && reader.AtCtrlZ()) {
+      firstUnread = std::min(firstUnread, report.Lines.size());
+      reader.SkipCtrlZ();
+    } else {
+      break;
+    }
+  }
+  report.Error = reader.Error();
+  if (!Win::CloseHandle(file) && report.Error == 0) report.Error = Win::GetLastError();
+  MarkUnreadLines(report.Lines, firstUnread);
+  return report;
+}
