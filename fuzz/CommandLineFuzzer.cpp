@@ -9,9 +9,11 @@
 
 namespace {
 
-// Longer lines only repeat what shorter ones show, at a quadratic cost (ParamStr walks
-// from the start for every index).
+// Longer lines only repeat what shorter ones show.
 constexpr std::size_t kLongestLine = 1024;
+// ParamStr walks from the start for every index: the first and the last arguments are
+// compared, which keeps an input's cost linear in its length.
+constexpr int kComparedAtEachEnd = 8;
 
 std::vector<std::string> ReferenceArguments(const std::string& line) {
   auto blank = [&](std::size_t i) { return i < line.size() && line[i] >= 1 && line[i] <= 32; };
@@ -55,7 +57,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   int count = CommandLine::ParamCount();
   // Argument 0, the program's own name, is not counted.
   FUZZ_CHECK(count == (expected.empty() ? 0 : static_cast<int>(expected.size()) - 1));
-  for (int index = 1; index <= count; ++index) FUZZ_CHECK(CommandLine::ParamStr(index) == expected[index]);
+  for (int index = 1; index <= count; ++index) {
+    if (index == kComparedAtEachEnd + 1 && count > 2 * kComparedAtEachEnd) index = count - kComparedAtEachEnd + 1;
+    FUZZ_CHECK(CommandLine::ParamStr(index) == expected[index]);
+  }
   FUZZ_CHECK(CommandLine::ParamStr(count + 1).empty());
   return 0;
 }

@@ -3,7 +3,8 @@
 //   ends early in a broken pipe or a read fails at an offset taken from the content;
 // - every line is classified as its trimmed text says (blank, comment, pause with its
 //   number read by the reference, web address or command after an optional "url=");
-// - ExecuteListFile then does, in order, exactly what the classified lines ask for.
+// - ExecuteListFile then does, in order, exactly what the classified lines ask for (for
+//   inputs up to 256 bytes: the simulated program search costs the square of a line's length).
 #include <algorithm>
 #include <numeric>
 
@@ -20,6 +21,7 @@ namespace {
 
 const std::string kList = "C:\\Lists\\list.vlf";
 constexpr char kCtrlZ = 26;
+constexpr std::size_t kLargestExecuted = 256;
 
 struct ReadResult {
   std::vector<std::string> lines;
@@ -121,10 +123,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     classified.push_back(ClassifyListLine(line));
     CheckClassification(line, classified.back());
   }
-  std::vector<std::string> activity = ExpectedActivity(classified);
-  ExecuteListFile(kList);
-  FUZZ_CHECK(Sim::Activity() == activity);
-  FUZZ_CHECK(Sim::OpenFileHandles(kList) == 0);
+  if (size <= kLargestExecuted) {
+    std::vector<std::string> activity = ExpectedActivity(classified);
+    ExecuteListFile(kList);
+    FUZZ_CHECK(Sim::Activity() == activity);
+    FUZZ_CHECK(Sim::OpenFileHandles(kList) == 0);
+  }
 
   // The data cut at an offset the content chooses: by a broken pipe (the end of the data),
   // then by a failing read.

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Runs every fuzz target for a bounded time: fuzz/run.sh SECONDS [PARALLEL]
-# Builds the preset "fuzz" first. Each target starts from its committed seeds
+# Runs the fuzz targets for a bounded time: fuzz/run.sh SECONDS [PARALLEL [TARGET...]]
+# Builds the preset "fuzz" first; runs every target unless some are named (ListFile, ...). Each target starts from its committed seeds
 # (fuzz/corpus/TARGET) and from what earlier runs found (build/fuzz/corpus/TARGET), with
 # the target's dictionary when it has one. PARALLEL targets run at once (default 1).
 # FUZZ_RUNS=N also stops each target after N executions. Crashing inputs land in
@@ -8,19 +8,19 @@
 # when a target failed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-seconds=${1:?usage: fuzz/run.sh SECONDS [PARALLEL]}
+seconds=${1:?usage: fuzz/run.sh SECONDS [PARALLEL [TARGET...]]}
 parallel=${2:-1}
+shift $(($# < 2 ? $# : 2))
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz >/dev/null
 
 out=build/fuzz
 mkdir -p "$out/artifacts" "$out/logs"
-targets=()
-for source in fuzz/*Fuzzer.cpp; do
-  name=$(basename "$source" Fuzzer.cpp)
-  targets+=("$name")
-done
+targets=("$@")
+if [ ${#targets[@]} -eq 0 ]; then
+  for source in fuzz/*Fuzzer.cpp; do targets+=("$(basename "$source" Fuzzer.cpp)"); done
+fi
 
 run_target() {
   local name=$1 options=()

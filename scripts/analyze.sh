@@ -8,11 +8,14 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 out=build/analyze
 jobs=${ANALYZE_JOBS:-2}
+for tool in clang-tidy cppcheck; do
+  command -v "$tool" >/dev/null || { echo "$tool is missing: run scripts/setup.sh" >&2; exit 1; }
+done
 
 # The compilation databases of both builds (configured only, nothing is compiled).
-cmake -S . -B "$out/host" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_EXPORT_COMPILE_COMMANDS=ON \
+cmake --no-warn-unused-cli -S . -B "$out/host" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_EXPORT_COMPILE_COMMANDS=ON \
   -DBUILD_TESTING=OFF >/dev/null
-cmake -S . -B "$out/win32" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw32.cmake \
+cmake --no-warn-unused-cli -S . -B "$out/win32" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw32.cmake \
   -DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_EXPORT_COMPILE_COMMANDS=ON -DBUILD_TESTING=OFF >/dev/null
 
 # Clang reads the sources as UTF-8 and knows no code page 932 for literals: GCC's
@@ -50,10 +53,13 @@ for build in host win32; do
   arguments=()
   [ "$build" = win32 ] && arguments=("${win32_arguments[@]}")
   echo "clang-tidy ($build): ${#sources[@]} files"
-  printf '%s\n' "${sources[@]}" |
-    xargs -P "$jobs" -n 4 clang-tidy --quiet -p "$out/$build/analyzed" "${arguments[@]}" 2>/dev/null \
-      >"$out/clang-tidy-$build.log" || true
-  if grep -E ': (warning|error):' "$out/clang-tidy-$build.log"; then status=1; fi
+  # Clang-tidy ends non-zero on a finding (every warning is an error) and when it fails.
+  if ! printf '%s\n' "${sources[@]}" |
+      xargs -P "$jobs" -n 4 clang-tidy --quiet -p "$out/$build/analyzed" "${arguments[@]}" \
+        >"$out/clang-tidy-$build.log" 2>"$out/clang-tidy-$build.errors"; then
+    grep -E ': (warning|error):' "$out/clang-tidy-$build.log" || cat "$out/clang-tidy-$build.errors"
+    status=1
+  fi
 
   echo "cppcheck ($build)"
   cppcheck --project="$out/$build/analyzed/compile_commands.json" --std=c++20 --enable=warning,portability \
