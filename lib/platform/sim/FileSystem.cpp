@@ -128,7 +128,7 @@ std::vector<std::string> SplitPath(const std::string& path) {
   for (; i < path.size(); ++i) {
     auto byte = static_cast<unsigned char>(path[i]);
     if (IsAnsiLeadByte(byte) && i + 1 < path.size()) {
-      current += path.substr(i, 2);
+      current.append(path, i, 2);
       ++i;
     } else if (byte == '\\' || byte == '/') {
       flush();
@@ -140,10 +140,10 @@ std::vector<std::string> SplitPath(const std::string& path) {
   return parts;
 }
 
-FileNode* FindParent(const std::string& path, std::string* name, Win::DWORD* error) {
-  auto parts = SplitPath(path);
-  Win::DWORD ignored = 0;
-  if (error == nullptr) error = &ignored;
+namespace {
+
+// The folder that holds the last of parts, a split path; null when a folder on the way is missing.
+FileNode* FolderOf(const std::vector<std::string>& parts, Win::DWORD* error) {
   *error = 3;  // ERROR_PATH_NOT_FOUND
   if (parts.size() < 2) return nullptr;
   auto drive = state.drives.find(parts[0]);
@@ -154,7 +154,16 @@ FileNode* FindParent(const std::string& path, std::string* name, Win::DWORD* err
     if (folder == nullptr || !folder->IsFolder()) return nullptr;
   }
   *error = 0;
-  *name = parts.back();
+  return folder;
+}
+
+}  // namespace
+
+FileNode* FindParent(const std::string& path, std::string* name, Win::DWORD* error) {
+  Win::DWORD ignored = 0;
+  auto parts = SplitPath(path);
+  FileNode* folder = FolderOf(parts, error == nullptr ? &ignored : error);
+  if (folder != nullptr) *name = parts.back();
   return folder;
 }
 
@@ -167,10 +176,9 @@ FileNode* FindNode(const std::string& path, Win::DWORD* error) {
     *error = drive == state.drives.end() ? 3 : 0;
     return drive == state.drives.end() ? nullptr : drive->second.get();
   }
-  std::string name;
-  FileNode* folder = FindParent(path, &name, error);
+  FileNode* folder = FolderOf(parts, error);
   if (folder == nullptr) return nullptr;
-  FileNode* node = folder->Child(name);
+  FileNode* node = folder->Child(parts.back());
   *error = node == nullptr ? 2 : 0;  // ERROR_FILE_NOT_FOUND
   return node;
 }

@@ -87,7 +87,21 @@ bool RemoveHandle(Win::HANDLE handle) {
 
 void SetLastError(Win::DWORD error) { core.lastError = error; }
 
-bool SameName(const std::string& a, const std::string& b) { return AsciiUpper(a) == AsciiUpper(b); }
+bool SameName(const std::string& a, const std::string& b) {
+  // AsciiUpper(a) == AsciiUpper(b) without the copies: every path step compares names.
+  if (a.size() != b.size()) return false;
+  auto upper = [](unsigned char byte) { return byte >= 'a' && byte <= 'z' ? byte - 0x20 : byte; };
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    auto byte = static_cast<unsigned char>(a[i]);
+    if (IsAnsiLeadByte(byte) && i + 1 < a.size()) {
+      if (a[i] != b[i] || a[i + 1] != b[i + 1]) return false;
+      ++i;
+    } else if (upper(byte) != upper(static_cast<unsigned char>(b[i]))) {
+      return false;
+    }
+  }
+  return true;
+}
 
 Win::DWORD CopyOut(const std::string& text, char* buffer, Win::DWORD size) {
   if (text.size() + 1 > size) return static_cast<Win::DWORD>(text.size() + 1);
