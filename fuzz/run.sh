@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs the fuzz targets for a bounded time: fuzz/run.sh SECONDS [PARALLEL [TARGET...]]
-# Builds the preset "fuzz" first; runs every target unless some are named (ListFile, ...). Each target starts from its committed seeds
-# (fuzz/corpus/TARGET) and from what earlier runs found (build/fuzz/corpus/TARGET), with
-# the target's dictionary when it has one. PARALLEL targets run at once (default 1).
+# Builds the preset "fuzz" first; runs every target unless some are named (ListFile, ...).
+# Each target starts from its committed seeds (fuzz/corpus/TARGET) and from what earlier
+# runs found (build/fuzz/corpus/TARGET), with the target's dictionary when it has one.
+# PARALLEL targets run at once (default 1).
 # FUZZ_RUNS=N also stops each target after N executions. Crashing inputs land in
 # build/fuzz/artifacts/. Prints executions and the result per target; exits non-zero
 # when a target failed.
