@@ -38,6 +38,7 @@ TEST(ClassifyListLine, TellsEveryKindOfLineAndItsText) {
       {"url= http://a.example/", K::Command, " http://a.example/", true},
       {"url=wait=5", K::Command, "wait=5", true},
       {"url=;x", K::Command, ";x", true},
+      {"url=url=http://a.example/", K::Command, "url=http://a.example/", true},
       {"url=", K::Command, "", true},
       {"HTTP://a.example/", K::Command, "HTTP://a.example/", false},
       {"https://a.example/", K::Command, "https://a.example/", false},
@@ -130,15 +131,6 @@ TEST(TLineReader, TellsTheErrorOfAFailedReadAndDropsTheLineItCut) {
   EXPECT_EQ(reading.error, Win::ERROR_ACCESS_DENIED);
   EXPECT_FALSE(reading.atCtrlZ);
   Win::CloseHandle(file);
-}
-
-TEST(OpenListFile, SharesTheFileForReadingOnly) {
-  Sim::AddFile(kList, "x");
-  Win::HANDLE writer = Sim::OpenElsewhere(kList, Win::GENERIC_WRITE, Win::FILE_SHARE_READ | Win::FILE_SHARE_WRITE);
-  Win::SetLastError(0);
-  EXPECT_EQ(OpenListFile(kList), Win::INVALID_HANDLE_VALUE);
-  EXPECT_EQ(Win::GetLastError(), Win::ERROR_SHARING_VIOLATION);
-  Win::CloseHandle(writer);
 }
 
 }  // namespace
