@@ -160,14 +160,6 @@ TEST(Startup, CodePageOfLocaleFallsBackOnTheSystemCodePage) {
   EXPECT_EQ(CodePageOfLocale(0x0409), 932u);
 }
 
-TEST(Startup, NinetyFiveFamilyWithDbcsSplitsPathsByCharacters) {
-  Sim::SetPlatform(1, 4, 10);
-  Startup();
-  ASSERT_TRUE(LocaleInfo.FarEast);
-  EXPECT_EQ(ExtractFolder("C:\\\x95\x5c\\a.txt"), "C:\\\x95\x5c\\");
-  EXPECT_EQ(ExtractFolder("x\x83\x5c"), "");
-}
-
 TEST(CaseMapping, FollowsTheCodePageOfTheSystem) {
   EXPECT_EQ(LowerCase(".TXT\x82\x60"), ".txt\x82\x81");  // full-width Ａ lowered too
   EXPECT_EQ(UpperCase("vorla\x82\x81"), "VORLA\x82\x60");
