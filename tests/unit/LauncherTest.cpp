@@ -7,6 +7,7 @@
 #include "platform/sim/SimShell.h"
 
 using LauncherSupport::RunLauncher;
+using LauncherSupport::ShellOpened;
 using Strings = std::vector<std::string>;
 
 namespace {
@@ -23,12 +24,6 @@ void AddLists() {
   Sim::AddFile("C:\\lists.d\\readme", "readme");
   Sim::AddFolder("C:\\My Lists");
   Sim::AddFile("C:\\My Lists\\daily.vlf", "daily.vlf");
-}
-
-Strings ShellOpened() {
-  Strings files;
-  for (const auto& request : Sim::ShellRequests()) files.push_back(request.file);
-  return files;
 }
 
 TEST(LauncherMain, ExecutesEveryArgumentThatNamesAnExistingListFileInOrder) {

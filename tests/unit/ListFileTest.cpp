@@ -15,6 +15,7 @@
 using LauncherSupport::kBrowser;
 using LauncherSupport::RegisterBrowser;
 using LauncherSupport::RunLauncher;
+using LauncherSupport::ShellOpened;
 using Strings = std::vector<std::string>;
 
 namespace {
@@ -30,13 +31,6 @@ void WriteList(const std::string& content, const std::string& path = kList) {
 int RunList(const std::string& content) {
   WriteList(content);
   return RunLauncher(kList);
-}
-
-// The texts handed to the shell, in order.
-Strings ShellOpened() {
-  Strings files;
-  for (const auto& request : Sim::ShellRequests()) files.push_back(request.file);
-  return files;
 }
 
 // The command lines handed to CreateProcessA, in order.
