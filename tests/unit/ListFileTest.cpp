@@ -1,5 +1,6 @@
-// List files: reading lines, line kinds, pauses, web addresses, commands and the end of
-// the launcher on an input/output error.
+// List files as the launcher executes them: the worked example, line ends and Ctrl-Z, reads
+// through a small buffer, lines too long to hand on, and the end on an input/output error.
+// Line kinds and pauses: ListLineTest, ListCheckTest and CheckerAgreesWithLauncherTest.
 #include <gtest/gtest.h>
 
 #include <functional>

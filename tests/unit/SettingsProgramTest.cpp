@@ -188,10 +188,6 @@ TEST_F(SettingsProgram, AnAssociationWithAnotherFolderIsKeptUntilTheBoxIsUnticke
   Sim::ScriptDialog({{VLOption::kAssociateBox}, DialogEnd::Ok});
   Run();
   EXPECT_FALSE(VLOptionUtils::IsFileTypeRegistered());  // NT keeps VorlaFile, which has subkeys
-
-  Sim::ScriptDialog({{VLOption::kAssociateBox}, DialogEnd::Ok});
-  Run();
-  EXPECT_EQ(CommandOfRegistration(), "\"C:\\Vorla\\Vorla.exe\" \"%1\"" + std::string(1, '\0'));
 }
 
 TEST_F(SettingsProgram, OkPutsTheOneShortcutToThisLauncherIntoSendToOrRemovesThemAll) {
