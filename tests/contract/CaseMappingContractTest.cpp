@@ -77,29 +77,6 @@ TEST(CaseMappingContract, EveryDoubleByteCode) {
   EXPECT_EQ(differences.count, 0) << differences.report;
 }
 
-TEST(CaseMappingContract, LettersOfEveryScriptInCodePage932) {
-  struct Row {
-    const char* text;
-    const char* lower;
-    const char* upper;
-  } rows[] = {
-      {"ＡＺ", "ａｚ", "ＡＺ"},          // full-width Latin
-      {"ａｚ", "ａｚ", "ＡＺ"},
-      {"ΑΩαω", "αωαω", "ΑΩΑΩ"},  // Greek
-      {"АЯая", "аяая", "АЯАЯ"},  // Cyrillic
-      {"\x87\x54\xFA\x49", "\xFA\x40\xFA\x49", "\x87\x54\x87\x5D"},  // Ⅰⅹ: Roman numerals
-      {"表ソあア", "表ソあア", "表ソあア"},
-      {"ｶﾞ", "ｶﾞ", "ｶﾞ"},  // half-width katakana are single bytes without case
-      {"Path\\To.TXT", "path\\to.txt", "PATH\\TO.TXT"},
-  };
-  for (std::size_t i = 0; i < std::size(rows); ++i) {
-    Mapped lower = Lower(rows[i].text), upper = Upper(rows[i].text);
-    EXPECT_EQ(Hex(lower.text), Hex(rows[i].lower)) << "row " << i;
-    EXPECT_EQ(Hex(upper.text), Hex(rows[i].upper)) << "row " << i;
-    EXPECT_EQ(lower.count, std::string_view(rows[i].text).size()) << "row " << i;
-  }
-}
-
 TEST(CaseMappingContract, TextsConvertThroughUnicode) {
   struct Row {
     std::string_view text;

@@ -121,46 +121,6 @@ TEST(FilesContract, SearchesFindEntriesByWildcards) {
   }
 }
 
-TEST(FilesContract, SearchEndsWithTheErrorCodes) {
-  std::string folder = Fixture::NewScratchFolder();
-  Fixture::MakeFolder(folder + "empty");
-  Fixture::MakeFolder(folder + "links");
-  Fixture::MakeFolder(folder + "links\\a.lnk");
-  Win::WIN32_FIND_DATAA data{};
-
-  Win::SetLastError(0xDEADBEEF);
-  EXPECT_EQ(Win::FindFirstFileA((folder + "empty\\*.lnk").c_str(), &data), Win::INVALID_HANDLE_VALUE);
-  EXPECT_EQ(Win::GetLastError(), Win::ERROR_FILE_NOT_FOUND);
-  Win::SetLastError(0xDEADBEEF);
-  EXPECT_EQ(Win::FindFirstFileA((folder + "missing\\*.lnk").c_str(), &data), Win::INVALID_HANDLE_VALUE);
-  EXPECT_EQ(Win::GetLastError(), Win::ERROR_PATH_NOT_FOUND);
-
-  Win::HANDLE search = Win::FindFirstFileA((folder + "links\\*.lnk").c_str(), &data);
-  ASSERT_NE(search, Win::INVALID_HANDLE_VALUE);
-  EXPECT_STREQ(data.cFileName, "a.lnk");
-  EXPECT_EQ(Hex(data.dwFileAttributes, 2), "10");
-  Win::SetLastError(0xDEADBEEF);
-  EXPECT_EQ(Win::FindNextFileA(search, &data), 0);
-  EXPECT_EQ(Win::GetLastError(), Win::ERROR_NO_MORE_FILES);
-  EXPECT_NE(Win::FindClose(search), 0);
-}
-
-TEST(FilesContract, SearchGivesTheEntrysData) {
-  std::string folder = Fixture::NewScratchFolder();
-  Fixture::WriteFile(folder + "data.lnk", "12345", 0x21);
-  Fixture::SetLastWriteTime(folder + "data.lnk", kMarch2015);
-  Win::WIN32_FIND_DATAA data{};
-  Win::HANDLE search = Win::FindFirstFileA((folder + "*.lnk").c_str(), &data);
-  ASSERT_NE(search, Win::INVALID_HANDLE_VALUE);
-  Win::FindClose(search);
-  EXPECT_STREQ(data.cFileName, "data.lnk");
-  EXPECT_EQ(Hex(data.dwFileAttributes, 2), "21");
-  EXPECT_EQ(data.nFileSizeLow, 5u);
-  EXPECT_EQ(data.nFileSizeHigh, 0u);
-  EXPECT_EQ(Hex(data.ftLastWriteTime.dwHighDateTime, 8) + Hex(data.ftLastWriteTime.dwLowDateTime, 8),
-            "01D05E5346FC9800");
-}
-
 TEST(FilesContract, FileTimesConvertToMsDosDatesFrom1980To2107) {
   struct Row {
     Win::FILETIME time;

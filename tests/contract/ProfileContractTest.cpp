@@ -207,14 +207,4 @@ TEST(ProfileContract, ReadBoolTakesEveryNonZeroNumberForTrue) {
   EXPECT_TRUE(TinyIni::ReadBool(folder + "bool7.ini", "Option", "ExecuteURLInClipboard", true));
 }
 
-TEST(ProfileContract, WriteBoolWritesOneOrZeroAndReadsItBack) {
-  const std::string file = Fixture::NewScratchFolder() + "Vorla.ini";
-  ASSERT_TRUE(TinyIni::WriteBool(file, "Option", "ExecuteURLInClipboard", true));
-  EXPECT_EQ(Fixture::ReadFile(file), "[Option]\r\nExecuteURLInClipboard=1\r\n");
-  EXPECT_TRUE(TinyIni::ReadBool(file, "Option", "ExecuteURLInClipboard", false));
-  ASSERT_TRUE(TinyIni::WriteBool(file, "Option", "ExecuteURLInClipboard", false));
-  EXPECT_EQ(Fixture::ReadFile(file), "[Option]\r\nExecuteURLInClipboard=0\r\n");
-  EXPECT_FALSE(TinyIni::ReadBool(file, "Option", "ExecuteURLInClipboard", true));
-}
-
 }  // namespace

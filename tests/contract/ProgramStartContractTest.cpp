@@ -47,26 +47,6 @@ TEST(CreateProcessContract, AnUnquotedPathWithBlanksStartsTheFirstProgramItsPref
   EXPECT_EQ(Start("\"" + program + "\" http://a.example/").program, program);
 }
 
-TEST(CreateProcessContract, RefusesWhatNamesNoProgram) {
-  std::string folder = Fixture::NewScratchFolder();
-  Fixture::WriteFile(folder + "memo.txt", "memo");
-  struct Row {
-    std::string commandLine;
-    Win::DWORD error;
-  } rows[] = {
-      {folder + "memo.txt", 193},  // ERROR_BAD_EXE_FORMAT
-      {folder + "missing.exe", 2},
-      {folder + "missing\\prog.exe", 2},
-      {folder, 2},
-      {" http://a.example/", 2},
-      {"https://a.example/mail", 2},
-      {"", 2},
-  };
-  for (std::size_t i = 0; i < std::size(rows); ++i) {
-    EXPECT_EQ(Start(rows[i].commandLine).error, rows[i].error) << "row " << i << ": " << rows[i].commandLine;
-  }
-}
-
 // The checker finds the program of a command line by queries alone (ProgramLookup.h):
 // what it finds is what CreateProcessA starts.
 TEST(CreateProcessContract, StartsWhatTheCheckersSearchFinds) {

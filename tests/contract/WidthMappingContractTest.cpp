@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include "Bytes.h"
-#include "platform/CodePageTables.h"
 #include "platform/CodePages.h"
 #include "platform/Locale.h"
 #include "platform/Process.h"
@@ -47,13 +46,6 @@ TEST(WidthMappingContract, EveryDoubleByteCode) {
     }
   });
   EXPECT_EQ(differences.count, 0) << differences.report;
-}
-
-TEST(WidthMappingContract, EveryCharacterWithAHalfWidthForm) {
-  for (const auto& form : CodePageTables::kHalfWidth932) {
-    Mapped mapped = HalfWidth(CodePages::CodeBytes(form.code), -1);
-    EXPECT_EQ(Hex(mapped.text), Hex(std::string(form.bytes) + '\0')) << "code " << Hex(form.code, 4);
-  }
 }
 
 TEST(WidthMappingContract, SingleBytesKeepTheirForm) {

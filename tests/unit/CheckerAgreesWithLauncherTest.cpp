@@ -25,7 +25,7 @@ const Strings kBodies = {
     "notepad memo.txt", "%SystemRoot%\\notepad.exe", "C:\\Tools\\app.exe /x", "C:\\Program Files\\App\\app.exe",
     "C:\\Lists\\memo.txt", "C:\\Lists\\memo.zzz", "C:\\Lists", "missing.exe", "app", "helper", "a\x1a b",
     std::string("x\0y", 3), "\xE5\xA4\xA9", "\x93\x56\x8B\x43", "\"C:\\Program Files\\App\\app.exe\" -y",
-    "%UNDEFINED%\\x.exe", "%TOOLS%\\app.exe"};
+    "%UNDEFINED%\\x.exe", "%TOOLS%\\app.exe", "http:%TOOLS%"};
 const Strings kTrails = {"", "", " ", "\t", std::string("\0", 1)};
 const Strings kLineEnds = {"\r\n", "\r\n", "\n", "\r\r\n", "\r"};
 

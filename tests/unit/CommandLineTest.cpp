@@ -21,12 +21,14 @@ TEST(CommandLine, SplitsAtBlanksAndJoinsQuotedStretches) {
     const char* commandLine;
     std::vector<std::string> arguments;
   } rows[] = {
+      {"", {}},
       {"C:\\Vorla\\Vorla.exe", {}},
       {"Vorla.exe   ", {}},
       {"\"C:\\Program Files\\Vorla\\Vorla.exe\" a.vlf  b.txt", {"a.vlf", "b.txt"}},
       {"Vorla.exe \"C:\\My Lists\\daily.vlf\"", {"C:\\My Lists\\daily.vlf"}},
       {"Vorla.exe a\"b c\"d", {"ab cd"}},  // touching stretches form one argument
       {"Vorla.exe \"\" a", {"a"}},          // a pair of quotes where an argument begins is skipped
+      {"Vorla.exe \"\"a.vlf \"\"", {"a.vlf"}},
       {"Vorla.exe \"\"\"\" a \"\"b", {"a", "b"}},
       {"Vorla.exe\ta\x01" "b \r\n c", {"a", "b", "c"}},  // every byte from 1 to 32 is a blank
       {"Vorla.exe \"a b", {"a b"}},                      // a quote left open runs to the end

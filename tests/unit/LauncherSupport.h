@@ -3,12 +3,14 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "Launcher.h"
 #include "platform/WinConstants.h"
 #include "platform/sim/Sim.h"
 #include "platform/sim/SimPrograms.h"
 #include "platform/sim/SimRegistry.h"
+#include "platform/sim/SimShell.h"
 
 namespace LauncherSupport {
 
@@ -25,6 +27,13 @@ inline void RegisterBrowser(const std::string& program = kBrowser, const std::st
 inline int RunLauncher(const std::string& arguments) {
   Sim::SetCommandLine("\"C:\\Vorla\\Vorla.exe\" " + arguments);
   return Sim::RunProcess(LauncherMain);
+}
+
+// The texts handed to the shell, in order.
+inline std::vector<std::string> ShellOpened() {
+  std::vector<std::string> files;
+  for (const auto& request : Sim::ShellRequests()) files.push_back(request.file);
+  return files;
 }
 
 }  // namespace LauncherSupport

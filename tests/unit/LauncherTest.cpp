@@ -1,14 +1,13 @@
 // The launcher's main routine: single instance and the walk over its arguments.
 #include <gtest/gtest.h>
 
-#include "CommandLine.h"
 #include "LauncherSupport.h"
-#include "Program.h"
 #include "platform/sim/SimFileHandles.h"
 #include "platform/sim/SimFiles.h"
 #include "platform/sim/SimShell.h"
 
 using LauncherSupport::RunLauncher;
+using LauncherSupport::ShellOpened;
 using Strings = std::vector<std::string>;
 
 namespace {
@@ -25,12 +24,6 @@ void AddLists() {
   Sim::AddFile("C:\\lists.d\\readme", "readme");
   Sim::AddFolder("C:\\My Lists");
   Sim::AddFile("C:\\My Lists\\daily.vlf", "daily.vlf");
-}
-
-Strings ShellOpened() {
-  Strings files;
-  for (const auto& request : Sim::ShellRequests()) files.push_back(request.file);
-  return files;
 }
 
 TEST(LauncherMain, ExecutesEveryArgumentThatNamesAnExistingListFileInOrder) {
@@ -74,57 +67,6 @@ TEST(LauncherMain, HoldsItsMutexThroughEveryPauseAndLetsGoAtTheEnd) {
   EXPECT_EQ(RunLauncher("C:\\L\\pause.vlf"), 0);
   EXPECT_EQ(pausesWhileHeld, 2);
   EXPECT_FALSE(Sim::MutexExists("Vorla Exists"));
-}
-
-TEST(LauncherMain, EndsWithZeroAndDoesNothingWithoutArguments) {
-  for (const char* arguments : {"", "  ", "\"\""}) {
-    Sim::Reset();
-    EXPECT_EQ(RunLauncher(arguments), 0) << '"' << arguments << '"';
-    EXPECT_EQ(Sim::Activity(), Strings{}) << '"' << arguments << '"';
-  }
-}
-
-TEST(CommandLine, SplitsArgumentsAsTheShellQuotesThem) {
-  struct Row {
-    const char* commandLine;
-    Strings arguments;
-  } rows[] = {
-      {"C:\\Vorla\\Vorla.exe a.vlf b.vlf", {"a.vlf", "b.vlf"}},
-      {"\"C:\\Vorla dir\\Vorla.exe\" \"C:\\My Lists\\daily.vlf\"", {"C:\\My Lists\\daily.vlf"}},
-      {"Vorla.exe a\"b c\"d", {"ab cd"}},
-      {"Vorla.exe \"\"a.vlf", {"a.vlf"}},
-      {"Vorla.exe \"\" \"\" b", {"b"}},
-      {"Vorla.exe a \"\"", {"a"}},
-      {"Vorla.exe\t a \r\n b ", {"a", "b"}},
-      {"Vorla.exe \"unclosed quote", {"unclosed quote"}},
-      {"Vorla.exe \x95\x5c\x81\x40.vlf", {"\x95\x5c\x81\x40.vlf"}},  // 表 and a full-width blank
-      {"\"C:\\Program Files\\Vorla.exe\"", {}},
-      {"", {}},
-  };
-  for (std::size_t i = 0; i < std::size(rows); ++i) {
-    Sim::SetCommandLine(rows[i].commandLine);
-    Strings arguments;
-    for (int index = 1; index <= CommandLine::ParamCount(); ++index) arguments.push_back(CommandLine::ParamStr(index));
-    EXPECT_EQ(arguments, rows[i].arguments) << "row " << i;
-    EXPECT_EQ(CommandLine::ParamStr(CommandLine::ParamCount() + 1), "") << "row " << i;
-    EXPECT_EQ(CommandLine::ParamStr(0), "C:\\Vorla\\Vorla.exe") << "row " << i;  // the module's own name
-  }
-}
-
-TEST(FindProgramFolder, TakesTheLongFormOrThePathAsGivenWhenTheLongFormCannotBeHad) {
-  Sim::AddFolder("C:\\Program Files\\Vorla");
-  Sim::AddFile("C:\\Program Files\\Vorla\\Vorla.exe");
-  Sim::SetModuleFileName("C:\\PROGRA~1\\Vorla\\Vorla.exe");
-  EXPECT_EQ(SettingsFileIn(FindProgramFolder()), "C:\\Program Files\\Vorla\\Vorla.ini");
-  Sim::SetLongPathFunctionPresent(false);
-  EXPECT_EQ(SettingsFileIn(FindProgramFolder()), "C:\\PROGRA~1\\Vorla\\Vorla.ini");
-}
-
-TEST(LauncherMain, AnInputOutputErrorSkipsTheRemainingArguments) {
-  AddLists();
-  Sim::DenyAccess("C:\\L\\b.Vlf");
-  EXPECT_EQ(RunLauncher("C:\\L\\a.TXT C:\\L\\b.Vlf C:\\L\\list.vlf"), 5);
-  EXPECT_EQ(ShellOpened(), Strings{"a.TXT"});
 }
 
 }  // namespace

@@ -44,6 +44,7 @@ TEST_F(ListCheckTest, TellsWhatEveryKindOfLineDoesAndWarnsWhereItIsProbablyNotMe
       {"wait=500ms", A::Pause, "", "", {W::PauseNotANumber}},
       {"http://a.example/", A::Browser, kBrowser + " http://a.example/", kBrowser, {}},
       {"URL=www.a.example", A::Browser, kBrowser + " www.a.example", kBrowser, {}},
+      {"http:%SystemRoot%", A::Browser, kBrowser + " http:%SystemRoot%", kBrowser, {}},  // addresses are not expanded
       {"C:\\Tools\\app.exe /x", A::Start, "C:\\Tools\\app.exe /x", "C:\\Tools\\app.exe", {}},
       {"helper /x", A::Start, "helper /x", "C:\\Vorla\\helper.exe", {}},  // the launcher's own folder
       {"app", A::Start, "app", "C:\\Tools\\app.exe", {}},                  // along PATH

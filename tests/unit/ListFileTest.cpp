@@ -1,6 +1,9 @@
-// List files: reading lines, line kinds, pauses, web addresses, commands and the end of
-// the launcher on an input/output error.
+// List files as the launcher executes them: the worked example, line ends and Ctrl-Z, reads
+// through a small buffer, lines too long to hand on, and the end on an input/output error.
+// Line kinds and pauses: ListLineTest, ListCheckTest and CheckerAgreesWithLauncherTest.
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include "LauncherSupport.h"
 #include "ListFile.h"
@@ -13,6 +16,7 @@
 using LauncherSupport::kBrowser;
 using LauncherSupport::RegisterBrowser;
 using LauncherSupport::RunLauncher;
+using LauncherSupport::ShellOpened;
 using Strings = std::vector<std::string>;
 
 namespace {
@@ -28,13 +32,6 @@ void WriteList(const std::string& content, const std::string& path = kList) {
 int RunList(const std::string& content) {
   WriteList(content);
   return RunLauncher(kList);
-}
-
-// The texts handed to the shell, in order.
-Strings ShellOpened() {
-  Strings files;
-  for (const auto& request : Sim::ShellRequests()) files.push_back(request.file);
-  return files;
 }
 
 // The command lines handed to CreateProcessA, in order.
@@ -108,51 +105,6 @@ TEST(ExecuteListFile, EndsLinesAtLineFeedsDropsCarriageReturnsAndStopsAtCtrlZ) {
     Sim::Reset();
     EXPECT_EQ(RunList(rows[i].content), 0) << "row " << i;
     EXPECT_EQ(ShellOpened(), rows[i].expected) << "row " << i;
-  }
-}
-
-TEST(ExecuteListFile, PausesAtMost10000MillisecondsAndOnlyForPositiveNumbers) {
-  struct Row {
-    const char* line;
-    std::vector<Win::DWORD> expected;
-  } rows[] = {
-      {"wait=500", {500}},       {"WAIT=500", {500}},       {"Wait=500", {500}},     {"wait= 500", {500}},
-      {"  wait=7\t", {7}},       {"wait=1", {1}},           {"wait=10000", {10000}}, {"wait=10001", {10000}},
-      {"wait=50000", {10000}},   {"wait=2147483647", {10000}}, {"wait=$3E8", {1000}}, {"wait=0x3E8", {1000}},
-      {"wait=0", {}},            {"wait=-5", {}},           {"wait=1.5", {}},        {"wait=500ms", {}},
-      {"wait=", {}},             {"wait=soon", {}},         {"wait=$FFFFFFFF", {}},  {"wait =500", {}},
-  };
-  for (std::size_t i = 0; i < std::size(rows); ++i) {
-    Sim::Reset();
-    bool pause = std::string(rows[i].line).find("wait =") == std::string::npos;
-    EXPECT_EQ(RunList(rows[i].line), 0) << "row " << i;
-    EXPECT_EQ(Sim::Pauses(), rows[i].expected) << "row " << i;
-    EXPECT_EQ(Sim::ProcessStarts().empty(), pause) << "row " << i;  // a pause line runs nothing
-  }
-}
-
-TEST(ExecuteListFile, DropsUrlPrefixOnceAndTellsWebAddressesExactly) {
-  struct Row {
-    const char* line;
-    Strings expected;
-  } rows[] = {
-      {"URL=http://b.example/", {"run C:\\Browser\\browser.exe http://b.example/"}},
-      {"www.c.example", {"run C:\\Browser\\browser.exe www.c.example"}},
-      {"url=wait=500", {"fail wait=500", "open wait=500"}},
-      {"url=;x", {"fail ;x", "open ;x"}},
-      {"url=", {"fail ", "open "}},
-      {"url= http://a.example/", {"fail http://a.example/", "open http://a.example/"}},
-      {"url=url=http://a.example/", {"fail url=http://a.example/", "open url=http://a.example/"}},
-      {"HTTP://A.EXAMPLE/", {"fail HTTP://A.EXAMPLE/", "open HTTP://A.EXAMPLE/"}},
-      {"https://a.example/", {"fail https://a.example/", "open https://a.example/"}},
-      {"http:%SystemRoot%", {"run C:\\Browser\\browser.exe http:%SystemRoot%"}},  // addresses are not expanded
-      {"WWW.c.example", {"fail WWW.c.example", "open WWW.c.example"}},
-  };
-  for (std::size_t i = 0; i < std::size(rows); ++i) {
-    Sim::Reset();
-    RegisterBrowser();
-    EXPECT_EQ(RunList(rows[i].line), 0) << "row " << i;
-    EXPECT_EQ(Sim::Activity(), rows[i].expected) << "row " << i;
   }
 }
 
@@ -253,68 +205,41 @@ TEST(ExecuteListFile, OpensAPathLongerThan259BytesWhole) {
   EXPECT_EQ(ShellOpened(), (Strings{"entry"}));
 }
 
-// Input/output errors: the launcher ends at once with the low eight bits of the error.
-class ListFileErrorTest : public ::testing::Test {
- protected:
+// Input/output errors: the launcher ends at once with the low eight bits of the error and
+// runs no later list file; another program's reading handle and a broken pipe are no error.
+TEST(ExecuteListFile, EndsAtAnInputOutputErrorWithItsLowEightBits) {
   const std::string second = "C:\\Lists\\second.vlf";
-
-  void SetUp() override {
-    WriteList("first\r\nsecond line\r\n");
-    WriteList("next list", second);
-  }
-  int Run() { return RunLauncher(kList + " " + second); }
-};
-
-TEST_F(ListFileErrorTest, AFileLockedForWritingEndsWith32AndOpensNothing) {
-  Win::HANDLE writer = Sim::OpenElsewhere(kList, Win::GENERIC_WRITE, Win::FILE_SHARE_READ | Win::FILE_SHARE_WRITE);
-  EXPECT_EQ(Run(), 32);
-  EXPECT_EQ(Sim::Activity(), Strings{});
-  Win::CloseHandle(writer);
-}
-
-TEST_F(ListFileErrorTest, AFileOthersOnlyReadIsExecuted) {
-  Win::HANDLE reader = Sim::OpenElsewhere(kList, Win::GENERIC_READ, Win::FILE_SHARE_READ);
-  EXPECT_EQ(Run(), 0);
-  EXPECT_EQ(ShellOpened(), (Strings{"first", "second line", "next list"}));
-  Win::CloseHandle(reader);
-}
-
-TEST_F(ListFileErrorTest, DeniedAccessEndsWith5) {
-  Sim::DenyAccess(kList);
-  EXPECT_EQ(Run(), 5);
-  EXPECT_EQ(Sim::Activity(), Strings{});
-}
-
-TEST_F(ListFileErrorTest, AFileGoneBeforeItIsOpenedEndsWith2) {
-  Sim::BeforeNextFileOpen([this] { Win::DeleteFileA(kList.c_str()); });
-  EXPECT_EQ(Run(), 2);
-  EXPECT_EQ(Sim::Activity(), Strings{});
-}
-
-TEST_F(ListFileErrorTest, AFailedReadEndsWithTheLowEightBitsAfterTheLinesBeforeIt) {
+  const auto failRead = [](Win::DWORD error) {
+    return [error] { Sim::FailReadsAt(kList, 7, error); };  // "first\r\n" is read, then the read fails
+  };
   struct Row {
-    Win::DWORD error;
+    std::function<void()> arrange;
     int exitCode;
-  } rows[] = {{23, 23}, {0x120, 0x20}, {0x200, 255}, {0x4FF, 0xFF}};
+    Strings opened;
+  } rows[] = {
+      {[] { Sim::OpenElsewhere(kList, Win::GENERIC_WRITE, Win::FILE_SHARE_READ | Win::FILE_SHARE_WRITE); }, 32, {}},
+      {[] { Sim::OpenElsewhere(kList, Win::GENERIC_READ, Win::FILE_SHARE_READ); }, 0,
+       {"first", "second line", "next list"}},
+      {[] { Sim::DenyAccess(kList); }, 5, {}},
+      {[] { Sim::BeforeNextFileOpen([] { Win::DeleteFileA(kList.c_str()); }); }, 2, {}},
+      {failRead(23), 23, {"first"}},
+      {failRead(0x120), 0x20, {"first"}},
+      {failRead(0x200), 255, {"first"}},  // a low byte of 0 would read as success
+      {failRead(0x4FF), 0xFF, {"first"}},
+      {[] { Sim::FailReadsAt(kList, 10, Win::ERROR_BROKEN_PIPE); }, 0, {"first", "sec", "next list"}},
+      {[] { Sim::FailClosing(kList, Win::ERROR_INVALID_HANDLE); }, 6, {"first", "second line"}},
+  };
   for (std::size_t i = 0; i < std::size(rows); ++i) {
     Sim::Reset();
-    SetUp();
-    Sim::FailReadsAt(kList, 7, rows[i].error);  // "first\r\n" is read, then the read fails
-    EXPECT_EQ(Run(), rows[i].exitCode) << "row " << i;
-    EXPECT_EQ(ShellOpened(), Strings{"first"}) << "row " << i;
+    WriteList("first\r\nsecond line\r\n");
+    WriteList("next list", second);
+    rows[i].arrange();
+    EXPECT_EQ(RunLauncher(kList + " " + second), rows[i].exitCode) << "row " << i;
+    EXPECT_EQ(ShellOpened(), rows[i].opened) << "row " << i;
+    if (rows[i].opened.empty()) {
+      EXPECT_EQ(Sim::Activity(), Strings{}) << "row " << i;
+    }
   }
-}
-
-TEST_F(ListFileErrorTest, ABrokenPipeIsTheEndOfTheData) {
-  Sim::FailReadsAt(kList, 10, Win::ERROR_BROKEN_PIPE);
-  EXPECT_EQ(Run(), 0);
-  EXPECT_EQ(ShellOpened(), (Strings{"first", "sec", "next list"}));
-}
-
-TEST_F(ListFileErrorTest, AFailedCloseEndsAfterTheLastLine) {
-  Sim::FailClosing(kList, Win::ERROR_INVALID_HANDLE);
-  EXPECT_EQ(Run(), 6);
-  EXPECT_EQ(ShellOpened(), (Strings{"first", "second line"}));
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 // scripted user and applied, against the simulated Windows.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "SettingsDialog.h"
 #include "SettingsMain.h"
 #include "TinyIni.h"
@@ -81,6 +83,11 @@ TEST_F(SettingsProgram, OpensWithCaptionIconAndTheCurrentStates) {
   EXPECT_EQ(Opened(VLOption::kSendToBox), kUnchecked);
   EXPECT_EQ(Opened(VLOption::kClipboardBox), kUnchecked);
   EXPECT_NE(Sim::ClassStyle("#32770") & Win::CS_DROPSHADOW, 0u);  // Windows XP
+  EXPECT_EQ(Sim::ComLog(), "++--");
+  EXPECT_EQ(Sim::ComInitializations(), 0);
+  EXPECT_EQ(VLOption::ProgramFolder, "");
+  EXPECT_EQ(VLOption::SettingsFile, "");
+  EXPECT_FALSE(Sim::MutexExists("Vorla Option Exists"));
 
   Sim::Reset();
   SetUp();
@@ -181,10 +188,6 @@ TEST_F(SettingsProgram, AnAssociationWithAnotherFolderIsKeptUntilTheBoxIsUnticke
   Sim::ScriptDialog({{VLOption::kAssociateBox}, DialogEnd::Ok});
   Run();
   EXPECT_FALSE(VLOptionUtils::IsFileTypeRegistered());  // NT keeps VorlaFile, which has subkeys
-
-  Sim::ScriptDialog({{VLOption::kAssociateBox}, DialogEnd::Ok});
-  Run();
-  EXPECT_EQ(CommandOfRegistration(), "\"C:\\Vorla\\Vorla.exe\" \"%1\"" + std::string(1, '\0'));
 }
 
 TEST_F(SettingsProgram, OkPutsTheOneShortcutToThisLauncherIntoSendToOrRemovesThemAll) {
@@ -237,9 +240,9 @@ TEST_F(SettingsProgram, ASecondCopyOnlyBringsTheFirstOneToTheFront) {
   EXPECT_TRUE(Sim::MessageBoxes().empty());
   EXPECT_TRUE(Sim::Dialogs().empty());
   EXPECT_TRUE(Sim::PathExists("C:\\Lists\\a.txt"));
-}
 
-TEST_F(SettingsProgram, ASecondCopyWithoutAWindowToRaiseEndsQuietly) {
+  Sim::Reset();  // nothing to raise: the copy ends quietly all the same
+  SetUp();
   Sim::HoldMutexElsewhere("Vorla Option Exists");
   Win::HWND foreground = Sim::ForegroundWindowHandle();
   EXPECT_EQ(Run(), 0);
@@ -295,16 +298,14 @@ TEST_F(SettingsProgram, YesSwitchesTheExtensionsOfExistingListFiles) {
     Sim::ScriptMessageBoxAnswer(rows[i].answer);
     EXPECT_EQ(Run(rows[i].arguments), 0) << "row " << i;
     std::vector<std::string> after;
-    for (const auto& file : {"a.txt", "a.vlf", "b.txt", "b.vlf", "b.VLF", "c.doc", "d.vlf", "x.txt", "x.vlf", "y.txt",
-                             "y.vlf", "dir.txt", "dir.vlf", "LIST.vlf", "LIST.TXT", "リスト.txt", "リスト.vlf"}) {
-      // The simulated file system finds names without regard to case; the exact name counts here.
-      std::string name = file;
-      Win::WIN32_FIND_DATAA data{};
-      Win::HANDLE search = Win::FindFirstFileA(("C:\\Lists\\" + name).c_str(), &data);
-      if (search == Win::INVALID_HANDLE_VALUE) continue;
-      if (name == data.cFileName) after.push_back(name);
-      Win::FindClose(search);
-    }
+    Win::WIN32_FIND_DATAA data{};
+    Win::HANDLE search = Win::FindFirstFileA("C:\\Lists\\*", &data);
+    do {
+      if (data.cFileName[0] != '.') after.push_back(data.cFileName);
+    } while (Win::FindNextFileA(search, &data));
+    Win::FindClose(search);
+    std::sort(after.begin(), after.end());
+    std::sort(rows[i].after.begin(), rows[i].after.end());
     EXPECT_EQ(after, rows[i].after) << "row " << i;
     EXPECT_EQ(Sim::Dialogs().size(), rows[i].dialogShown ? 1u : 0u) << "row " << i;
   }
@@ -392,15 +393,6 @@ TEST_F(SettingsProgram, AnUnwritableVorlaIniLeavesTheDialogClosingAsUsual) {
         << static_cast<int>(fault);
     if (other != nullptr) Win::CloseHandle(other);
   }
-}
-
-TEST_F(SettingsProgram, ComIsStartedTwiceAndEndedTwiceAndThePathsAreCleared) {
-  Run();
-  EXPECT_EQ(Sim::ComLog(), "++--");
-  EXPECT_EQ(Sim::ComInitializations(), 0);
-  EXPECT_EQ(VLOption::ProgramFolder, "");
-  EXPECT_EQ(VLOption::SettingsFile, "");
-  EXPECT_FALSE(Sim::MutexExists("Vorla Option Exists"));
 }
 
 }  // namespace

@@ -16,12 +16,4 @@ TEST(TinyIni, ReadStringCutsALongValueTo1023Bytes) {
   EXPECT_EQ(TinyIni::ReadInteger(kFile, "Option", "ExecuteURLInClipboard", -3), -3);
 }
 
-TEST(TinyIni, WriteToAReadOnlyFileFailsAndKeepsIt) {
-  Sim::AddFolder("C:\\Vorla");
-  Sim::AddFile(kFile, "[Option]\r\nExecuteURLInClipboard=0\r\n", 0x01);  // FILE_ATTRIBUTE_READONLY
-  EXPECT_FALSE(TinyIni::WriteBool(kFile, "Option", "ExecuteURLInClipboard", true));
-  EXPECT_EQ(Sim::FileContent(kFile), "[Option]\r\nExecuteURLInClipboard=0\r\n");
-  EXPECT_FALSE(TinyIni::ReadBool(kFile, "Option", "ExecuteURLInClipboard", true));
-}
-
 }  // namespace
