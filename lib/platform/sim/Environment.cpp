@@ -72,7 +72,6 @@ std::size_t CharacterCount(const std::string& text) {
 void SetEnvironmentVariable(const std::string& name, const std::string& value) {
   Detail::state.variables[Detail::AsciiUpper(name)] = value;
 }
-void RemoveEnvironmentVariable(const std::string& name) { Detail::state.variables.erase(Detail::AsciiUpper(name)); }
 void SetExpansionCountsCharacters(bool countsCharacters) { Detail::state.countsCharacters = countsCharacters; }
 
 }  // namespace Sim

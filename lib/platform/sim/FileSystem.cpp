@@ -298,15 +298,6 @@ void AddFile(const std::string& path, const std::string& content, Win::DWORD att
   node->lastWrite = Detail::Now();
 }
 
-void SetAttributes(const std::string& path, Win::DWORD attributes) {
-  auto& node = Detail::Existing(path);
-  node.attributes = (attributes & ~0x10u) | (node.attributes & 0x10u);
-}
-
-void SetShortName(const std::string& path, const std::string& shortName) {
-  Detail::Existing(path).shortName = shortName;
-}
-
 std::string ShortName(const std::string& path) {
   auto& node = Detail::Existing(path);
   return node.shortName.empty() ? node.name : node.shortName;

@@ -129,8 +129,6 @@ void Reset() {
   for (auto reset : Detail::Resets()) reset();
 }
 
-Win::DWORD CurrentProcessId() { return Detail::core.currentProcess; }
-
 int RunProcess(const std::function<int()>& body) {
   using Detail::core;
   SIM_CHECK(!Detail::activeRun);

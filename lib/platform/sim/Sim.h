@@ -17,8 +17,6 @@ void Reset();
 // body's result, or the code the program gave to ExitProcess (that thread then never
 // resumes). At the end the process's handles are closed, as Windows does.
 int RunProcess(const std::function<int()>& body);
-// Identifier of the running simulated process; 0 between runs (the test itself).
-Win::DWORD CurrentProcessId();
 
 void SetCommandLine(const std::string& commandLine);
 void SetModuleFileName(const std::string& path);

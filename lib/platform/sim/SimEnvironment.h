@@ -7,7 +7,6 @@
 namespace Sim {
 
 void SetEnvironmentVariable(const std::string& name, const std::string& value);
-void RemoveEnvironmentVariable(const std::string& name);
 // ExpandEnvironmentStringsA counts characters instead of bytes, as Wine's does: a
 // double-byte character then counts once, and a buffer that the count says is large
 // enough may be too small for the bytes (they are cut to whole characters, unterminated).

@@ -14,9 +14,7 @@ namespace Sim {
 void AddFolder(const std::string& path, Win::DWORD attributes = 0x10);
 // Creates or replaces a file (its folder must exist), with the archive bit unless told otherwise.
 void AddFile(const std::string& path, const std::string& content = {}, Win::DWORD attributes = 0x20);
-void SetAttributes(const std::string& path, Win::DWORD attributes);
 // The 8.3 name of an entry; a long name gets one made up (LONGNA~1.TXT) when it is created.
-void SetShortName(const std::string& path, const std::string& shortName);
 std::string ShortName(const std::string& path);
 void SetLastWriteTime(const std::string& path, Win::FILETIME time);
 // FileTimeToDosDateTime fails (as for a date before 1980 or after 2107).
