@@ -15,7 +15,7 @@ done
 # The compilation databases of both builds (configured only, nothing is compiled).
 cmake --no-warn-unused-cli -S . -B "$out/host" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_EXPORT_COMPILE_COMMANDS=ON \
   -DBUILD_TESTING=OFF >/dev/null
-cmake --no-warn-unused-cli -S . -B "$out/win32" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw32.cmake \
+cmake --no-warn-unused-cli -S . -B "$out/win32" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-win32.cmake \
   -DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_EXPORT_COMPILE_COMMANDS=ON -DBUILD_TESTING=OFF >/dev/null
 
 # Clang reads the sources as UTF-8 and knows no code page 932 for literals: GCC's

@@ -8,20 +8,23 @@ cd "$(dirname "$0")/.."
 
 scripts/setup.sh
 source scripts/wine-env.sh
-cmake --preset win32 >/dev/null
-cmake --build --preset win32
+build=win64
+host_runs_32bit && build=win32
+cmake --preset "$build" >/dev/null
+cmake --build --preset "$build"
+use_wine "$build"
 prepare_wine_prefix
 
 out="$PWD/build/screenshots"
 program="$out/program"
 rm -rf "$program"
 mkdir -p "$program"
-cp build/win32/bin/VLOption.exe build/win32/bin/Vorla.exe "$program/"
+cp build/$build/bin/VLOption.exe build/$build/bin/Vorla.exe "$program/"
 
 # Runs on the virtual display: the program, the wait for its window, the picture.
 take_picture() {
   local exe="$1" picture="$2" pid
-  env LC_ALL="$VORLA_WINE_LOCALE" wine "$exe" &
+  env LC_ALL="$VORLA_WINE_LOCALE" "$vorla_wine" "$exe" &
   pid=$!
   for _ in $(seq 150); do
     xwininfo -root -tree | grep -q 'Vorla' && break
@@ -35,6 +38,7 @@ take_picture() {
   convert "$picture.full.png" -trim -bordercolor black -border 12 "$picture"
   rm "$picture.full.png"
 }
-xvfb-run -a -s "-screen 0 640x480x24" bash -c "$(declare -f take_picture)"'; take_picture "$0" "$1"' \
+xvfb-run -a -s "-screen 0 640x480x24" env vorla_wine="$vorla_wine" \
+  bash -c "$(declare -f take_picture)"'; take_picture "$0" "$1"' \
   "$program/VLOption.exe" "$out/settings-dialog.png" 2> >(grep -v '^X connection to' >&2)
 echo "wrote $out/settings-dialog.png"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building and testing need on Debian 12, when it is missing:
-# CMake and Ninja, GoogleTest sources, the MinGW-w64 i686 cross compilers, Wine (32-bit),
+# CMake and Ninja, GoogleTest sources, the MinGW-w64 i686 and x86_64 cross compilers, Wine
+# (32-bit and 64-bit: wine32 installs on a host that cannot run it, and is then not used),
 # Xvfb, the Japanese fonts that the dialog's labels need, and the X tools that find the
 # dialog on the virtual display (scripts/screenshot-settings.sh); Google Benchmark and
 # ripgrep for the benchmarks; clang with libFuzzer and its symbolizer for the fuzz targets
@@ -9,6 +10,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ googletest python3
           g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
+          g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
           wine wine32:i386 wine64 xvfb xauth imagemagick fonts-ipafont-gothic locales
           x11-utils libbenchmark-dev ripgrep
           clang libclang-rt-14-dev llvm clang-tidy cppcheck)

@@ -82,6 +82,13 @@ TEST(GetEnvironmentVariableContract, GivesTheValueOrTheSizeNeededOrNothing) {
   EXPECT_EQ(Win::GetLastError(), Win::ERROR_ENVVAR_NOT_FOUND);
 }
 
+// The programs the fixture installs are of the test program's own word size.
+#ifdef _WIN64
+constexpr Win::DWORD kOwnBinaryType = 6;  // SCS_64BIT_BINARY
+#else
+constexpr Win::DWORD kOwnBinaryType = Win::SCS_32BIT_BINARY;
+#endif
+
 TEST(GetBinaryTypeContract, TellsProgramsFromOtherFiles) {
   std::string folder = Fixture::NewScratchFolder();
   Fixture::InstallProgram(folder + "window.exe", Fixture::ProgramKind::Window);
@@ -96,7 +103,7 @@ TEST(GetBinaryTypeContract, TellsProgramsFromOtherFiles) {
     Win::DWORD kind = 0xdeadbeef;
     EXPECT_EQ(Win::GetBinaryTypeA((folder + rows[i].file).c_str(), &kind) != 0, rows[i].isProgram) << "row " << i;
     if (rows[i].isProgram) {
-      EXPECT_EQ(kind, Win::SCS_32BIT_BINARY) << "row " << i;
+      EXPECT_EQ(kind, kOwnBinaryType) << "row " << i;
     }
   }
 }

@@ -164,8 +164,9 @@ TEST(CheckerE2e, IsAConsoleProgramBesideTheLauncher) {
   std::string image = ReadBytes(checker);
   ASSERT_GT(image.size(), sizeof(IMAGE_DOS_HEADER));
   auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(image.data());
-  auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(image.data() + dos->e_lfanew);
-  EXPECT_EQ(nt->FileHeader.Machine, IMAGE_FILE_MACHINE_I386);
+  // An image of the build's own word size, as this test program is.
+  auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(image.data() + dos->e_lfanew);
+  EXPECT_EQ(nt->FileHeader.Machine, sizeof(void*) == 8 ? IMAGE_FILE_MACHINE_AMD64 : IMAGE_FILE_MACHINE_I386);
   EXPECT_EQ(nt->OptionalHeader.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_CUI);
   Output usage = RunChecker("");
   EXPECT_EQ(usage.exitCode, 2u);

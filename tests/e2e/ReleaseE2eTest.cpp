@@ -42,6 +42,9 @@ TEST(ReleaseE2e, BothProgramsCarryVersionInformationAndAnAsInvokerManifest) {
     std::string manifest = Manifest(row.path);
     EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos) << row.path << "\n" << manifest;
     EXPECT_NE(manifest.find("<supportedOS"), std::string::npos) << row.path;
+    // The manifest names the image's own architecture, as this test program's build.
+    const char* architecture = sizeof(void*) == 8 ? "processorArchitecture=\"amd64\"" : "processorArchitecture=\"x86\"";
+    EXPECT_NE(manifest.find(architecture), std::string::npos) << row.path << "\n" << manifest;
   }
 }
 

@@ -3,11 +3,20 @@
 
 #include "Win32.h"
 
+#include <cstdint>
+
 namespace Win {
 using Real::As;
 
 namespace {
-::HKEY Key(HKEY key) { return reinterpret_cast<::HKEY>(key); }
+// Our predefined keys (HKEY_CLASSES_ROOT 0x80000000 to HKEY_CURRENT_CONFIG 0x80000005) hold
+// their 32-bit values; Windows' own are those values sign-extended to a pointer
+// (0xFFFFFFFF80000000 on x64), so they are mapped rather than passed through.
+::HKEY Key(HKEY key) {
+  auto value = reinterpret_cast<std::uintptr_t>(key);
+  if (value < 0x80000000u || value > 0x80000005u) return reinterpret_cast<::HKEY>(key);
+  return reinterpret_cast<::HKEY>(static_cast<std::intptr_t>(static_cast<std::int32_t>(value)));
+}
 }  // namespace
 
 LONG RegOpenKeyExA(HKEY key, const char* subKey, DWORD options, DWORD desired, HKEY* result) {
