@@ -1,0 +1,65 @@
+// Unicode text to the ANSI code page: which lines are UTF-8, their decoding, and the percent
+// form of what the code page lacks.
+#include <gtest/gtest.h>
+
+#include "Unicode.h"
+
+namespace {
+
+// A code page that has ASCII and あ (82 A0) only.
+bool AsciiAndA(std::u16string_view character, std::string& ansi) {
+  if (character.size() == 1 && character[0] < 0x80) {
+    ansi += static_cast<char>(character[0]);
+    return true;
+  }
+  if (character == u"あ") {
+    ansi += "\x82\xA0";
+    return true;
+  }
+  return false;
+}
+
+TEST(IsUtf8Text, TakesOnlyValidUtf8WithAMultiByteSequence) {
+  const std::pair<std::string, bool> rows[] = {
+      {"http://example.jp/", false},             // ASCII alone is read as today
+      {"http://example.jp/\xE5\xA4\xA9", true},  // 天
+      {"\xC3\xBC", true},                        // ü
+      {"\xF0\x9F\x98\x80", true},                // U+1F600
+      {"\x93\xFA\x96\x7B", false},               // 日本 in code page 932
+      {"\x82\xA0\x82\xA2", false},               // あい in code page 932
+      {"\xE3\x81", false},                       // cut short
+      {"\xC0\xAF", false},                       // overlong /
+      {"\xE0\x80\xAF", false},                   // overlong /
+      {"\xED\xA0\x80", false},                   // a surrogate
+      {"\xF4\x90\x80\x80", false},               // above U+10FFFF
+      {"\xF8\x88\x80\x80\x80", false},           // five bytes
+      {"\xBF", false},                           // a lone continuation byte
+      {"", false},
+  };
+  for (const auto& [text, utf8] : rows) EXPECT_EQ(Unicode::IsUtf8Text(text), utf8) << ::testing::PrintToString(text);
+}
+
+TEST(Utf16FromUtf8, DecodesAndReplacesWhatIsNoSequence) {
+  EXPECT_EQ(Unicode::Utf16FromUtf8("a\xC3\xBC\xE5\xA4\xA9\xF0\x9F\x98\x80"), u"a\u00FC\u5929\U0001F600");
+  EXPECT_EQ(Unicode::Utf16FromUtf8("a\x82\xA0z"), u"a\uFFFD\uFFFDz");
+}
+
+TEST(AnsiFromUtf16, WritesWhatTheCodePageLacksInPercentForm) {
+  const std::tuple<std::u16string, std::string, bool> rows[] = {
+      {u"http://a.example/", "http://a.example/", false},
+      {u"http://a.example/あ", "http://a.example/\x82\xA0", false},
+      {u"http://example/\u00FCber", "http://example/%C3%BCber", true},
+      {u"x天", "x%E5%A4%A9", true},
+      {u"\U0001F600", "%F0%9F%98%80", true},
+      {u"a\xD800z", "a%EF%BF%BDz", true},  // a lone surrogate
+      {u"\xDC00", "%EF%BF%BD", true},
+      {u"", "", false},
+  };
+  for (const auto& [text, ansi, lacking] : rows) {
+    Unicode::TAnsiText result = Unicode::AnsiFromUtf16(text, AsciiAndA);
+    EXPECT_EQ(result.Text, ansi) << ::testing::PrintToString(ansi);
+    EXPECT_EQ(result.Lacking, lacking) << ::testing::PrintToString(ansi);
+  }
+}
+
+}  // namespace
