@@ -26,6 +26,9 @@ UINT GetACP();
 BOOL GetCPInfo(UINT codePage, CPINFO* info);
 BOOL IsDBCSLeadByteEx(UINT codePage, BYTE testChar);
 int GetSystemMetrics(int index);
+// Count of UTF-16 units written, or needed when wideSize is 0 (the zero included for a
+// length of -1); 0 on failure (ERROR_INSUFFICIENT_BUFFER when wide is too small).
+int MultiByteToWideChar(UINT codePage, DWORD flags, const char* text, int length, WCHAR* wide, int wideSize);
 // Zero on failure; the caller sets dwOSVersionInfoSize first.
 BOOL GetVersionExA(OSVERSIONINFOA* info);
 

@@ -25,6 +25,9 @@ UINT GetACP() { return ::GetACP(); }
 BOOL GetCPInfo(UINT codePage, CPINFO* info) { return ::GetCPInfo(codePage, As<::CPINFO>(info)); }
 BOOL IsDBCSLeadByteEx(UINT codePage, BYTE testChar) { return ::IsDBCSLeadByteEx(codePage, testChar); }
 int GetSystemMetrics(int index) { return ::GetSystemMetrics(index); }
+int MultiByteToWideChar(UINT codePage, DWORD flags, const char* text, int length, WCHAR* wide, int wideSize) {
+  return ::MultiByteToWideChar(codePage, flags, text, length, reinterpret_cast<wchar_t*>(wide), wideSize);
+}
 BOOL GetVersionExA(OSVERSIONINFOA* info) { return ::GetVersionExA(As<::OSVERSIONINFOA>(info)); }
 
 }  // namespace Win
