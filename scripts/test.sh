@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # Every test: builds the host tests (plain and with sanitizers) and the Windows programs,
-# then runs the unit and contract tests on the host, each fuzz target for a short time,
-# the static analysis, the contract and end-to-end tests under Wine, and checks the
-# release package.
+# then runs the unit tests on the host, each fuzz target for a short time, the static
+# analysis, the end-to-end tests under Wine, and checks the release package.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
