@@ -2,13 +2,9 @@
 #include "ListCheck.h"
 
 #include <algorithm>
+#include <cstdint>
 
-#include "ProgramLookup.h"
-#include "TinyUtilsBrowser.h"
-#include "TinyUtilsFiles.h"
-#include "TinyUtilsText.h"
-#include "platform/Process.h"
-#include "platform/WinConstants.h"
+#include "Text.h"
 
 namespace {
 
@@ -52,11 +48,12 @@ const std::string kUtf8Mark = "\xEF\xBB\xBF";
 void Warn(TLineReport& report, TWarning warning) { report.Warnings.push_back(warning); }
 
 // An entry that is no web address but was probably meant as one: the reasons it is not.
-void AddAddressWarnings(TLineReport& report) {
+void AddAddressWarnings(TLineReport& report, TLineLookups& lookups) {
   const TListLine& line = report.Line;
   std::string written = TinyUtils::Trim(UpToZero(line.Text));
-  std::string halfWidth = TinyUtils::ToHalfWidth(written);
-  std::string lower = TinyUtils::LowerCase(halfWidth);
+  std::string halfWidth = lookups.ToHalfWidth(written);
+  // ASCII lowering: no other character lowers to ASCII, so only these prefixes can match.
+  std::string lower = TinyUtils::AsciiLowerCase(halfWidth);
   for (std::string prefix : {"https:", "http:", "ttps:", "ttp:", "www."}) {
     if (!lower.starts_with(prefix)) continue;
     if (line.HadUrlPrefix && static_cast<unsigned char>(line.Text[0]) <= 0x20) Warn(report, TWarning::AddressAfterBlank);
@@ -69,16 +66,16 @@ void AddAddressWarnings(TLineReport& report) {
 }
 
 // A web address or a command: what RunCommand starts, or what the shell opens.
-void CheckEntry(TLineReport& report) {
+void CheckEntry(TLineReport& report, TLineLookups& lookups) {
   const TListLine& line = report.Line;
   bool webAddress = line.Kind == TLineKind::WebAddress;
-  bool noBrowser = webAddress && TinyUtils::GetDefaultBrowserPath().empty();
-  report.CommandLine = UpToZero(CommandLineOf(line));
+  bool noBrowser = webAddress && !lookups.HasDefaultBrowser();
+  report.CommandLine = UpToZero(lookups.CommandLineOf(line));
   if (line.Text.find('\0') != std::string::npos) Warn(report, TWarning::ZeroByte);
   // Text saved as UTF-8 reaches the platform as code page 932, where it is garbage.
   std::string text = line.Text.starts_with(kUtf8Mark) ? line.Text.substr(kUtf8Mark.size()) : line.Text;
   if (!IsAscii(text) && IsUtf8(text)) Warn(report, TWarning::Utf8Text);
-  TProgramLookup program = FindProgramOf(report.CommandLine);
+  TProgramLookup program = lookups.FindProgramOf(report.CommandLine);
   if (program.IsProgram) {
     report.Action = webAddress ? TAction::Browser : TAction::Start;
     report.Program = program.Path;
@@ -89,8 +86,8 @@ void CheckEntry(TLineReport& report) {
     Warn(report, TWarning::NoDefaultBrowser);
     return;
   }
-  if (!webAddress) AddAddressWarnings(report);
-  TShellOpener opener = FindShellOpener(report.CommandLine);
+  if (!webAddress) AddAddressWarnings(report, lookups);
+  TShellOpener opener = lookups.FindShellOpener(report.CommandLine);
   report.OpensFolder = opener.IsFolder;
   report.Program = opener.Program;
   if (!opener.Found()) Warn(report, TWarning::ProgramNotFound);
@@ -122,7 +119,12 @@ int TFileReport::WarningCount() const {
   return static_cast<int>(count);
 }
 
-TLineReport CheckLine(int number, const std::string& line) {
+int TFileReport::ExitCode() const {
+  if (Error != 0) return 2;
+  return WarningCount() > 0 ? 1 : 0;
+}
+
+TLineReport CheckLine(int number, const std::string& line, TLineLookups& lookups) {
   TLineReport report;
   report.Number = number;
   report.Line = ClassifyListLine(line);
@@ -142,39 +144,38 @@ TLineReport CheckLine(int number, const std::string& line) {
       break;
     case TLineKind::WebAddress:
     case TLineKind::Command:
-      CheckEntry(report);
+      CheckEntry(report, lookups);
       break;
   }
   return report;
 }
 
-TFileReport CheckListFile(const std::string& path) {
-  TFileReport report;
-  report.Path = path;
-  if (!IsListFileName(path)) report.Warnings.push_back(TWarning::NotAListFile);
-  report.Executed = IsListFileName(path) && TinyUtils::FileExists(path);
-  Win::HANDLE file = OpenListFile(path);
-  if (file == Win::INVALID_HANDLE_VALUE) {
-    report.Error = Win::GetLastError();
-    report.ErrorOnOpen = true;
-    return report;
-  }
-  TLineReader reader(file);
+std::vector<TLineReport> CheckLines(TLineReader& reader, TLineLookups& lookups) {
+  std::vector<TLineReport> lines;
   std::string line;
   std::size_t firstUnread = SIZE_MAX;
   for (int number = 1;;) {
-    if (reader.ReadLine(line)) {
-      report.Lines.push_back(firstUnread == SIZE_MAX ? CheckLine(number, line) : NeverReadLine(number, line));
-      ++number;
-    } else if (reader.Error() == 0 && reader.AtCtrlZ()) {
-      firstUnread = std::min(firstUnread, report.Lines.size());
-      reader.SkipCtrlZ();
-    } else {
-      break;
+    TReadResult result = reader.ReadLine(line);
+    if (result == TReadResult::End) break;
+    if (result == TReadResult::CtrlZ) {
+      firstUnread = std::min(firstUnread, lines.size());
+      continue;
     }
+    lines.push_back(firstUnread == SIZE_MAX ? CheckLine(number, line, lookups) : NeverReadLine(number, line));
+    ++number;
   }
-  report.Error = reader.Error();
-  if (!Win::CloseHandle(file) && report.Error == 0) report.Error = Win::GetLastError();
-  MarkUnreadLines(report.Lines, firstUnread);
-  return report;
+  MarkUnreadLines(lines, firstUnread);
+  return lines;
+}
+
+std::string SchemeOf(const std::string& text) {
+  std::size_t colon = text.find(':');
+  if (colon == std::string::npos || colon < 2) return {};
+  auto isAsciiLetter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+  if (!isAsciiLetter(text[0])) return {};
+  for (std::size_t i = 1; i < colon; ++i) {
+    char c = text[i];
+    if (!isAsciiLetter(c) && !(c >= '0' && c <= '9') && c != '+' && c != '-' && c != '.') return {};
+  }
+  return text.substr(0, colon);
 }

@@ -1,12 +1,40 @@
 // VLCheck: what the launcher will do with every line of a list file, found without doing
 // it. The file is read by the launcher's own reader and every line classified by its own
-// classifier (ListFile.h); where a line goes from there is asked of the platform.
+// classifier (ListFile.h); where a line goes from there is asked of the platform through
+// TLineLookups, which the checker's Windows side answers (win32/Checker.h).
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "ListFile.h"
+
+// The file CreateProcessA, given no application name, would take for a command line.
+struct TProgramLookup {
+  std::string Path;        // empty when the command line names no file
+  bool IsProgram = false;  // whether CreateProcessA can start that file
+};
+
+// What the shell's "open" would do with a text, where the platform can say.
+struct TShellOpener {
+  bool IsFolder = false;  // the text names a folder: the shell shows it
+  std::string Program;    // the program that opens it; empty when none is known
+  bool Found() const { return IsFolder || !Program.empty(); }
+};
+
+// What the checker asks the platform about a web address or command line.
+class TLineLookups {
+ public:
+  // The launcher's CommandLineOf, with today's default browser and environment.
+  virtual std::string CommandLineOf(const TListLine& line) = 0;
+  virtual bool HasDefaultBrowser() = 0;
+  virtual TProgramLookup FindProgramOf(const std::string& commandLine) = 0;
+  virtual TShellOpener FindShellOpener(const std::string& text) = 0;
+  virtual std::string ToHalfWidth(const std::string& text) = 0;
+
+ protected:
+  ~TLineLookups() = default;
+};
 
 // What the launcher does with a line.
 enum class TAction {
@@ -55,16 +83,24 @@ struct TFileReport {
   std::vector<TWarning> Warnings;  // of the file as a whole
   std::vector<TLineReport> Lines;  // the lines read before an error, if any
   // The system's error number when the file could not be opened, read or closed; 0 when
-  // it was read to its end.
+  // it was read to its end. The system's text for it, when it has one.
   Win::DWORD Error = 0;
+  std::string ErrorReason;
   bool ErrorOnOpen = false;
   // Whether the launcher would execute the file at all (list-file extension, an existing file).
   bool Executed = false;
 
   int WarningCount() const;
+  // 0 when nothing is wrong, 1 when there are warnings, 2 when the file could not be read.
+  int ExitCode() const;
 };
 
-// Checks the list file at path.
-TFileReport CheckListFile(const std::string& path);
 // The report of one line; number counts from 1.
-TLineReport CheckLine(int number, const std::string& line);
+TLineReport CheckLine(int number, const std::string& line, TLineLookups& lookups);
+// The reports of every line the reader gives, those after a Ctrl-Z where a line begins too
+// (NeverRead).
+std::vector<TLineReport> CheckLines(TLineReader& reader, TLineLookups& lookups);
+
+// The scheme of an address: letters, digits, "+", "-" and "." before a ":", at least two
+// of them (one letter before ":" is a drive); empty when text is no address.
+std::string SchemeOf(const std::string& text);

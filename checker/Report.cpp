@@ -4,9 +4,7 @@
 #include <initializer_list>
 #include <string_view>
 
-#include "TinyUtilsText.h"
-#include "platform/Console.h"
-#include "platform/WinConstants.h"
+#include "Startup.h"
 
 namespace {
 
@@ -100,7 +98,7 @@ std::string ProgramText(const TLineReport& line) {
 }
 
 std::string ErrorText(const TFileReport& report) {
-  std::string reason = ErrorReason(report.Error);
+  const std::string& reason = report.ErrorReason;
   std::string text = "  エラー: ";
   if (!report.ErrorOnOpen) text += Number(static_cast<long long>(report.Lines.size())) + " 行目まで読んだところで";
   text += report.ErrorOnOpen ? "開けません" : "読み取りに失敗しました";
@@ -178,11 +176,4 @@ std::string Printable(const std::string& text) {
     }
   }
   return result;
-}
-
-std::string ErrorReason(Win::DWORD error) {
-  char buffer[512] = {};
-  Win::DWORD length = Win::FormatMessageA(Win::FORMAT_MESSAGE_FROM_SYSTEM | Win::FORMAT_MESSAGE_IGNORE_INSERTS,
-                                          nullptr, error, 0, buffer, sizeof buffer, nullptr);
-  return TinyUtils::Trim(std::string(buffer, length < sizeof buffer ? length : 0));
 }

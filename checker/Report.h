@@ -6,7 +6,6 @@
 #include <string>
 
 #include "ListCheck.h"
-#include "platform/WinTypes.h"
 
 std::string FormatFileReport(const TFileReport& report);
 // What VLCheck does and how to call it, shown when no file is named.
@@ -16,5 +15,3 @@ std::string KeyPromptText();
 // Text safe to show in a console: control bytes in caret notation (^Z for byte 26), a
 // lead byte without a second byte as "?".
 std::string Printable(const std::string& text);
-// The system's text for an error number, without its line end; empty when it has none.
-std::string ErrorReason(Win::DWORD error);

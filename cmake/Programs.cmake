@@ -1,7 +1,9 @@
-# The shape every program of Vorla shares: its logic as a library that the tests link too,
-# and for Windows the program itself, built from that library and its entry point in win32/.
+# The shape every program of Vorla shares: its pure decisions as a library, built for the
+# host (where the unit tests link it) and for Windows; and for Windows the program itself,
+# built from that library, its acting code in win32/ and the library's acting code.
 
-# The library of the program whose folder calls this: every .cpp of that folder.
+# The library of the program whose folder calls this: every .cpp at the top of that folder,
+# on the pure library dependency.
 function(vorla_program_library library dependency)
   vorla_sources(sources *.cpp)
   add_library(${library} STATIC ${sources})
@@ -10,14 +12,15 @@ function(vorla_program_library library dependency)
   target_compile_options(${library} PRIVATE ${VORLA_PRODUCT_FLAGS})
 endfunction()
 
-# The Windows program target from library: the programs' own run-time linked in, stripped,
-# with version information and manifest (description is its file description), into the one
-# folder all programs share, as each expects the others beside it. ARGN are further
-# add_executable() arguments: WIN32 for a program without a console, its resource script.
+# The Windows program target from library and the folder's win32/*.cpp: the programs' own
+# run-time linked in, stripped, with version information and manifest (description is its
+# file description), into the one folder all programs share, as each expects the others
+# beside it. ARGN are further add_executable() arguments: WIN32 for a program without a
+# console, its resource script.
 function(vorla_windows_program target library description)
-  vorla_sources(entry win32/*.cpp)
-  add_executable(${target} ${ARGN} ${entry})
-  target_link_libraries(${target} PRIVATE ${library} vorla_runtime)
+  vorla_sources(acting win32/*.cpp)
+  add_executable(${target} ${ARGN} ${acting})
+  target_link_libraries(${target} PRIVATE ${library} vorla_lib_win32 vorla_runtime)
   target_compile_options(${target} PRIVATE ${VORLA_PRODUCT_FLAGS})
   target_link_options(${target} PRIVATE -s)
   vorla_program_resources(${target} "${description}")

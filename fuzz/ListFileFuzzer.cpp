@@ -1,147 +1,88 @@
-// List files, whole files as input, on a simulated Japanese Windows:
-// - the launcher's reader gives the lines a reference split gives, also when the data
-//   ends early in a broken pipe or a read fails at an offset taken from the content;
+// List files, whole files as input, read in chunks of a size its first byte chooses:
+// - the reader gives what a reference split gives: each line up to a line feed, carriage
+//   returns no part of it, the last one needing no line end; a Ctrl-Z where a line would
+//   begin on its own (the launcher stops there, the checker reads on past it);
 // - every line is classified as its trimmed text says (blank, comment, pause with its
-//   number read by the reference, web address or command after an optional "url=");
-// - ExecuteListFile then does, in order, exactly what the classified lines ask for (for
-//   inputs up to 256 bytes: the simulated program search costs the square of a line's length;
-//   and not for a list that the simulation takes for a program, see below).
+//   number read by the reference, web address or command after an optional "url="), and
+//   its command line is the browser's quoted path and the address, or the expanded text.
 #include <algorithm>
-#include <numeric>
+#include <cstring>
 
 #include "FuzzSupport.h"
 #include "ListFile.h"
-#include "platform/Files.h"
-#include "platform/Process.h"
-#include "platform/WinConstants.h"
-#include "platform/sim/SimFileHandles.h"
-#include "platform/sim/SimFiles.h"
-#include "platform/sim/SimPrograms.h"
 
-namespace {
-
-const std::string kList = "C:\\Lists\\list.vlf";
 constexpr char kCtrlZ = 26;
-constexpr std::size_t kLargestExecuted = 256;
 
-struct ReadResult {
-  std::vector<std::string> lines;
-  bool failed = false;
+// The bytes of data, chunk of them at a time.
+class TChunks final : public TByteSource {
+ public:
+  TChunks(const std::string& data, std::size_t chunk) : data_(data), chunk_(chunk) {}
+  bool Read(char* buffer, std::size_t size, std::size_t& count) override {
+    count = std::min({size, chunk_, data_.size() - at_});
+    std::memcpy(buffer, data_.data() + at_, count);
+    at_ += count;
+    return true;
+  }
+
+ private:
+  const std::string& data_;
+  std::size_t chunk_, at_ = 0;
 };
 
-// The lines of data: each ends at a line feed, carriage returns are no part of it, the last
-// needs no line end, and a Ctrl-Z where a line would begin ends the data. When the read
-// after data fails, the line it cut is lost and the failure is seen unless a Ctrl-Z came first.
-ReadResult ReferenceRead(const std::string& data, bool readFailsAtEnd) {
-  ReadResult result;
-  std::size_t at = 0;
-  while (at < data.size() && data[at] != kCtrlZ) {
-    std::size_t end = data.find('\n', at);
-    if (end == std::string::npos && readFailsAtEnd) break;
-    std::string line = data.substr(at, end == std::string::npos ? std::string::npos : end - at);
+// What reading data gives: its lines, and "\n" (which no line holds) for each Ctrl-Z.
+std::vector<std::string> ReferenceRead(const std::string& data) {
+  std::vector<std::string> results;
+  for (std::size_t at = 0; at < data.size(); ++at) {
+    std::size_t end = data[at] == kCtrlZ ? at : std::min(data.find('\n', at), data.size());
+    std::string line = data.substr(at, end - at);
     std::erase(line, '\r');
-    result.lines.push_back(line);
-    at = end == std::string::npos ? data.size() : end + 1;
+    results.push_back(data[at] == kCtrlZ ? "\n" : line);
+    at = end;
   }
-  result.failed = readFailsAtEnd && (at >= data.size() || data[at] != kCtrlZ);
-  return result;
-}
-
-ReadResult ReadWithLauncherReader() {
-  Win::HANDLE file = OpenListFile(kList);
-  FUZZ_CHECK(file != Win::INVALID_HANDLE_VALUE);
-  ReadResult result;
-  TLineReader reader(file);
-  std::string line;
-  while (reader.ReadLine(line)) result.lines.push_back(line);
-  result.failed = reader.Error() != 0;
-  FUZZ_CHECK(reader.Error() == (result.failed ? 23u : 0u));
-  Win::CloseHandle(file);
-  return result;
+  return results;
 }
 
 bool StartsWithKey(const std::string& text, const std::string& key) {
-  if (text.size() < key.size()) return false;
-  for (std::size_t i = 0; i < key.size(); ++i) {
-    char c = text[i] >= 'A' && text[i] <= 'Z' ? static_cast<char>(text[i] + 32) : text[i];
-    if (c != key[i]) return false;
-  }
-  return true;
+  auto same = [](char k, char c) { return k == (c >= 'A' && c <= 'Z' ? c + 32 : c); };
+  return text.size() >= key.size() && std::equal(key.begin(), key.end(), text.begin(), same);
 }
 
-void CheckClassification(const std::string& line, const TListLine& classified) {
+std::string Browser() { return "C:\\Program Files\\Web\\web.exe"; }
+std::string Expand(const std::string& text) { return "<" + text + ">"; }
+
+void CheckLine(const std::string& line) {
+  TListLine classified = ClassifyListLine(line);
   std::string trimmed = Reference::Trim(line);
   FUZZ_CHECK(classified.Trimmed == trimmed);
-  if (trimmed.empty()) {
-    FUZZ_CHECK(classified.Kind == TLineKind::Blank);
-  } else if (trimmed[0] == ';') {
-    FUZZ_CHECK(classified.Kind == TLineKind::Comment);
+  TLineKind kind = TLineKind::Blank;
+  if (!trimmed.empty() && trimmed[0] == ';') {
+    kind = TLineKind::Comment;
   } else if (StartsWithKey(trimmed, "wait=")) {
-    FUZZ_CHECK(classified.Kind == TLineKind::Pause);
+    kind = TLineKind::Pause;
     std::optional<std::int32_t> value = Reference::StrToInt(trimmed.substr(5));
-    FUZZ_CHECK(classified.ValueIsNumber == value.has_value());
-    FUZZ_CHECK(classified.Value == value.value_or(0));
-    FUZZ_CHECK(classified.Milliseconds == static_cast<Win::DWORD>(std::clamp(value.value_or(0), 0, 10000)));
-  } else {
+    FUZZ_CHECK(classified.ValueIsNumber == value.has_value() && classified.Value == value.value_or(0) &&
+               classified.Milliseconds == static_cast<Win::DWORD>(std::clamp(value.value_or(0), 0, 10000)));
+  } else if (!trimmed.empty()) {
     bool prefixed = StartsWithKey(trimmed, "url=");
-    std::string text = prefixed ? trimmed.substr(4) : trimmed;
-    bool address = text.starts_with("http:") || text.starts_with("www.");
-    FUZZ_CHECK(classified.Kind == (address ? TLineKind::WebAddress : TLineKind::Command));
+    std::string text = trimmed.substr(prefixed ? 4 : 0);
+    kind = text.starts_with("http:") || text.starts_with("www.") ? TLineKind::WebAddress : TLineKind::Command;
     FUZZ_CHECK(classified.HadUrlPrefix == prefixed && classified.Text == text);
+    FUZZ_CHECK(CommandLineOf(classified, Browser, Expand) ==
+               (kind == TLineKind::WebAddress ? "\"" + Browser() + "\" " + text : Expand(text)));
   }
+  FUZZ_CHECK(classified.Kind == kind);
 }
-
-// What the launcher does with the lines, as the log of the simulated machine writes it.
-// No program exists to be started, so every entry goes to the shell after its start fails;
-// a text longer than a program start (32,766 characters) or the shell (2,083) takes is
-// not handed to it.
-std::vector<std::string> ExpectedActivity(const std::vector<TListLine>& lines) {
-  std::vector<std::string> activity;
-  for (const TListLine& line : lines) {
-    if (line.Kind == TLineKind::Pause && line.Milliseconds > 0) activity.push_back("wait " + std::to_string(line.Milliseconds));
-    if (line.Kind != TLineKind::WebAddress && line.Kind != TLineKind::Command) continue;
-    std::string text = CommandLineOf(line).c_str();  // the platform reads up to a zero byte
-    std::size_t characters = TinyUtils::WideLength(text);
-    if (characters <= 32766) activity.push_back("fail " + text);
-    if (characters <= 2083) activity.push_back("open " + text);
-  }
-  return activity;
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  FuzzSupport::FreshMachine();
-  std::string content = FuzzSupport::Text(data, size);
-  Sim::AddFolder("C:\\Lists");
-  Sim::AddFile(kList, content);
-
-  ReadResult read = ReadWithLauncherReader();
-  ReadResult expected = ReferenceRead(content, false);
-  FUZZ_CHECK(read.lines == expected.lines && !read.failed);
-  std::vector<TListLine> classified;
-  for (const std::string& line : expected.lines) {
-    classified.push_back(ClassifyListLine(line));
-    CheckClassification(line, classified.back());
+  std::string content(reinterpret_cast<const char*>(data), size);
+  TChunks source(content, size > 0 ? 1 + data[0] % 64 : 1);
+  TLineReader reader(source);
+  std::vector<std::string> read;
+  std::string line;
+  for (TReadResult result; (result = reader.ReadLine(line)) != TReadResult::End;) {
+    read.push_back(result == TReadResult::CtrlZ ? "\n" : line);
   }
-  // A file that begins with "MZ" is a program to the simulation, and a line of the list can
-  // name the list itself (also through "x\.."): such a list is not executed here.
-  if (size <= kLargestExecuted && !content.starts_with("MZ")) {
-    std::vector<std::string> activity = ExpectedActivity(classified);
-    ExecuteListFile(kList);
-    FUZZ_CHECK(Sim::Activity() == activity);
-    FUZZ_CHECK(Sim::OpenFileHandles(kList) == 0);
-  }
-
-  // The data cut at an offset the content chooses: by a broken pipe (the end of the data),
-  // then by a failing read.
-  std::size_t cut = std::accumulate(content.begin(), content.end(), std::size_t{0},
-                                    [](std::size_t sum, char c) { return sum + static_cast<unsigned char>(c); }) %
-                    (size + 1);
-  Sim::FailReadsAt(kList, cut, Win::ERROR_BROKEN_PIPE);
-  FUZZ_CHECK(ReadWithLauncherReader().lines == ReferenceRead(content.substr(0, cut), false).lines);
-  Sim::FailReadsAt(kList, cut, 23);  // ERROR_CRC
-  ReadResult failing = ReadWithLauncherReader(), expectedFailing = ReferenceRead(content.substr(0, cut), true);
-  FUZZ_CHECK(failing.lines == expectedFailing.lines && failing.failed == expectedFailing.failed);
+  FUZZ_CHECK(read == ReferenceRead(content));
+  for (const std::string& each : read) CheckLine(each);
   return 0;
 }

@@ -1,40 +1,27 @@
-// The command-line splitter shared by both programs.
+// The command-line splitter shared by every program. It steps bytes, not characters: no
+// second byte of a double-byte code page is a blank, a quote or zero, so the arguments
+// come out as when CharNextA steps the characters.
 #include "CommandLine.h"
-
-#include <cstring>
-
-#include "platform/Locale.h"
-#include "platform/Process.h"
 
 namespace CommandLine {
 namespace {
 
 bool IsBlank(char c) { return c != 0 && static_cast<unsigned char>(c) <= ' '; }
 
-// Reads the argument that begins at p and returns the position after it.
-const char* NextParam(const char* p, std::string& argument) {
+// Reads the argument that begins at p (p up to end) and returns the position after it.
+std::size_t NextParam(std::string_view line, std::size_t p, std::string& argument) {
   argument.clear();
   for (;;) {
-    while (IsBlank(*p)) p = Win::CharNextA(p);
-    if (p[0] == '"' && p[1] == '"') {
-      p += 2;
-    } else {
-      break;
-    }
+    while (p < line.size() && IsBlank(line[p])) ++p;
+    if (line.substr(p, 2) != "\"\"") break;
+    p += 2;
   }
-  while (static_cast<unsigned char>(*p) > ' ') {
-    if (*p == '"') {
-      p = Win::CharNextA(p);
-      while (*p != 0 && *p != '"') {
-        const char* next = Win::CharNextA(p);
-        argument.append(p, next);
-        p = next;
-      }
-      if (*p != 0) p = Win::CharNextA(p);
+  bool quoted = false;
+  for (; p < line.size() && (quoted || static_cast<unsigned char>(line[p]) > ' '); ++p) {
+    if (line[p] == '"') {
+      quoted = !quoted;
     } else {
-      const char* next = Win::CharNextA(p);
-      argument.append(p, next);
-      p = next;
+      argument += line[p];
     }
   }
   return p;
@@ -42,30 +29,14 @@ const char* NextParam(const char* p, std::string& argument) {
 
 }  // namespace
 
-int ParamCount() {
+std::vector<std::string> SplitCommandLine(std::string_view commandLine) {
+  commandLine = commandLine.substr(0, commandLine.find('\0'));
+  std::vector<std::string> arguments;
   std::string argument;
-  const char* p = NextParam(Win::GetCommandLineA(), argument);  // the program's own name
-  int count = 0;
-  for (;;) {
-    p = NextParam(p, argument);
-    if (argument.empty()) return count;
-    ++count;
+  for (std::size_t p = NextParam(commandLine, 0, argument); !argument.empty(); p = NextParam(commandLine, p, argument)) {
+    arguments.push_back(argument);
   }
-}
-
-std::string ParamStr(int index) {
-  if (index == 0) {
-    char buffer[261] = {};
-    Win::DWORD length = Win::GetModuleFileNameA(nullptr, buffer, sizeof buffer);
-    return std::string(buffer, strnlen(buffer, length < sizeof buffer ? length : sizeof buffer));
-  }
-  std::string argument;
-  const char* p = Win::GetCommandLineA();
-  for (int i = 0; i <= index; ++i) {
-    p = NextParam(p, argument);
-    if (argument.empty()) break;
-  }
-  return argument;
+  return arguments;
 }
 
 }  // namespace CommandLine

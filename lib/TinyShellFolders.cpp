@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "TinyUtilsText.h"
+#include "Paths.h"
 #include "platform/ShellLink.h"
 #include "platform/WinConstants.h"
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Static analysis of the programs' code (lib/, launcher/, settings/ and checker/ when it is
 # there): clang-tidy with the checks of .clang-tidy, and cppcheck's warning and portability
-# checks, over both builds: the host's (the logic and the simulation) and the Windows
-# programs' (the Win32 boundary and the entry points). Exits non-zero on any finding.
+# checks, over both builds: the host's (the pure decisions) and the Windows programs' (the
+# Win32 boundary, the acting code in win32/ folders and the entry points). Exits non-zero
+# on any finding.
 # Cppcheck's false positives are suppressed in the code, each with its reason.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Every test: builds the host tests (plain and with sanitizers) and the Windows programs of
-# both word sizes, then runs the unit and contract tests on the host, each fuzz target for a
-# short time, the static analysis, the contract and end-to-end tests under Wine, and checks
-# the release packages. The 64-bit Windows tier runs on every host; the 32-bit one where the
-# host executes 32-bit code (VORLA_64BIT_ONLY=1 tries the 64-bit-only road on any host).
+# both word sizes, then runs the unit tests on the host, each fuzz target for a short time,
+# the static analysis, the end-to-end tests under Wine, and checks the release packages. The
+# 64-bit Windows tier runs on every host; the 32-bit one where the host executes 32-bit code
+# (VORLA_64BIT_ONLY=1 tries the 64-bit-only road on any host).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh

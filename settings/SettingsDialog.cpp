@@ -2,14 +2,15 @@
 #include "SettingsDialog.h"
 
 #include "SettingsMain.h"
-#include "TinyIni.h"
 #include "TinyShlLnk2.h"
 #include "TinyUtilsSystem.h"
-#include "TinyUtilsText.h"
+#include "Paths.h"
+#include "Startup.h"
 #include "VLOptionUtils.h"
 #include "platform/Process.h"
 #include "platform/WinConstants.h"
 #include "platform/Window.h"
+#include "win32/IniFile.h"
 
 namespace VLOption {
 

@@ -1,17 +1,18 @@
 // The settings program's main routine and its run from start-up to end.
 #include "SettingsMain.h"
 
-#include "CommandLine.h"
-#include "Program.h"
+#include "Paths.h"
 #include "SettingsDialog.h"
-#include "TinyShell.h"
+#include "Startup.h"
 #include "TinyShlLnk2.h"
-#include "TinyUtilsFiles.h"
-#include "TinyUtilsText.h"
-#include "platform/Clipboard.h"
 #include "platform/Process.h"
 #include "platform/WinConstants.h"
 #include "platform/Window.h"
+#include "win32/Arguments.h"
+#include "win32/Files.h"
+#include "win32/Shell.h"
+#include "win32/ProgramStartup.h"
+#include "win32/TextMapping.h"
 
 namespace VLOption {
 

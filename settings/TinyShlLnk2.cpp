@@ -3,13 +3,15 @@
 
 #include <cstring>
 
+#include "Paths.h"
 #include "TinyShellFolders.h"
-#include "TinyUtilsFiles.h"
-#include "TinyUtilsText.h"
 #include "platform/Files.h"
+#include "platform/Locale.h"
 #include "platform/Shell.h"
 #include "platform/ShellLink.h"
 #include "platform/WinConstants.h"
+#include "win32/Files.h"
+#include "win32/TextMapping.h"
 
 namespace TinyShlLnk2 {
 namespace {

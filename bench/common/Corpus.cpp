@@ -6,7 +6,8 @@
 #include <iterator>
 
 #include "LightStrList.h"
-#include "platform/CodePages.h"
+#include "Startup.h"
+#include "platform/WinConstants.h"
 
 namespace Corpus {
 namespace {
@@ -169,11 +170,14 @@ std::string CommentLine(TRandom& random) {
   return line;
 }
 
+// Code page 932 begins a double-byte character with 81-9F or E0-FC.
+bool IsLeadByte932(unsigned char byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
+
 // Bytes of text up to at most length, ending after a whole character.
 std::size_t WholeCharacters(const std::string& text, std::size_t length) {
   std::size_t end = 0;
   while (end < text.size()) {
-    std::size_t size = CodePages::IsLeadByte932(static_cast<unsigned char>(text[end])) ? 2 : 1;
+    std::size_t size = IsLeadByte932(static_cast<unsigned char>(text[end])) ? 2 : 1;
     if (end + size > length) break;
     end += size;
   }
@@ -252,6 +256,11 @@ std::vector<std::string> SplitLines(const std::string& text) {
   lines.reserve(static_cast<std::size_t>(list.Count));
   for (std::int32_t i = 0; i < list.Count; ++i) lines.push_back(list.Get(i));
   return lines;
+}
+
+void UseJapaneseSystem() {
+  Win::CPINFO codePage932{2, {0x3F, 0}, {0x81, 0x9F, 0xE0, 0xFC}};
+  TinyUtils::SetPlatform(Win::VER_PLATFORM_WIN32_NT, 0x0411, false, &codePage932);
 }
 
 std::size_t ParseSize(const std::string& text) {

@@ -45,6 +45,10 @@ std::string OneLongLine(std::size_t size, std::uint64_t seed);
 // The lines of text, split at CR LF, lone CR and lone LF, as the string list splits them.
 std::vector<std::string> SplitLines(const std::string& text);
 
+// The double-byte model of the Japanese system (code page 932) the corpora are written for,
+// as the programs' start-up sets it.
+void UseJapaneseSystem();
+
 // "1K", "10M", "200M" or a plain number: a size in bytes (K = 1024 bytes, M = 1024 K).
 std::size_t ParseSize(const std::string& text);
 

@@ -1,9 +1,10 @@
 // vorla_find_urls [--find-only] [-n] FILE: prints, one per line, the address that the
-// clipboard execution finds in each line of a file (half-width forms, trimmed, dash
-// look-alikes replaced, the "h" of "ttp:" restored); with --find-only, the address FindURL
-// reports in the line as it stands; with -n, each after its line's number and a colon. Lines are cut as the string list cuts the clipboard's text, a block of whole
-// lines at a time, without keeping them; a zero byte ends a block's text. Runs against
-// the simulated Windows.
+// clipboard execution finds in each line of a file taken as in half-width forms (trimmed,
+// dash look-alikes replaced, the "h" of "ttp:" restored; the platform's half-width step is
+// not run); with --find-only, the address FindURL reports in the line as it stands; with
+// -n, each after its line's number and a colon. Lines are cut as the string list cuts the
+// clipboard's text, a block of whole lines at a time, without keeping them; a zero byte
+// ends a block's text. Assumes a Japanese system (code page 932).
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -11,10 +12,9 @@
 #include <string_view>
 
 #include "ClipboardURLs.h"
+#include "Corpus.h"
 #include "LightStrList.h"
-#include "TinyUtilsText.h"
-#include "TinyUtilsUrl.h"
-#include "platform/sim/Sim.h"
+#include "Url.h"
 
 namespace {
 
@@ -67,8 +67,7 @@ int main(int argc, char** argv) {
     std::perror(argv[argument]);
     return 1;
   }
-  Sim::Reset();
-  TinyUtils::Startup();
+  Corpus::UseJapaneseSystem();
 
   TOutput output;
   std::string block(kBlockSize + 1, '\0'), line;

@@ -6,22 +6,19 @@
 #include <map>
 #include <utility>
 
-#include "TinyUtilsText.h"
-#include "platform/sim/Sim.h"
 
 namespace BenchSupport {
 
 constexpr std::uint64_t kSeed = 1;
 
-void StartSimulatedMachine() {
+void StartJapaneseMachine() {
   // Freed blocks stay in the process, as a Windows heap keeps them. Otherwise glibc hands
   // every block above 32 MB back to the kernel when it is freed, and each iteration that
   // makes a 100 MB text pays for the kernel's zeroing of 25,000 fresh pages: a cost of the
   // allocator's policy, not of the routine timed.
   mallopt(M_MMAP_THRESHOLD, 1 << 30);
   mallopt(M_TRIM_THRESHOLD, 1 << 30);
-  Sim::Reset();
-  TinyUtils::Startup();
+  Corpus::UseJapaneseSystem();
 }
 
 const std::string& TextOfSize(Corpus::Kind kind, std::size_t size) {

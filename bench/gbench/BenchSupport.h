@@ -1,4 +1,4 @@
-// What the Google Benchmark programs share: the simulated machine they run on, corpora made
+// What the Google Benchmark programs share: the Japanese system they assume, corpora made
 // once per size, and the counters every benchmark reports.
 #pragma once
 
@@ -12,8 +12,9 @@
 
 namespace BenchSupport {
 
-// A fresh simulated Japanese Windows whose library start-up has run.
-void StartSimulatedMachine();
+// The double-byte model of a Japanese system (code page 932), as the start-up sets it, and
+// an allocator that keeps freed blocks.
+void StartJapaneseMachine();
 
 // Corpora of the given size (bytes) or line count, made once and kept for the run.
 const std::string& TextOfSize(Corpus::Kind kind, std::size_t size);
@@ -29,10 +30,10 @@ void ByLines(benchmark::internal::Benchmark* benchmark);
 
 }  // namespace BenchSupport
 
-// The programs' main: the simulated machine, then the benchmarks.
+// The programs' main: the Japanese system, then the benchmarks.
 #define VORLA_BENCHMARK_MAIN()                           \
   int main(int argc, char** argv) {                      \
-    BenchSupport::StartSimulatedMachine();               \
+    BenchSupport::StartJapaneseMachine();                \
     benchmark::Initialize(&argc, argv);                  \
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1; \
     benchmark::RunSpecifiedBenchmarks();                 \

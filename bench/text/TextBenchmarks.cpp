@@ -4,8 +4,8 @@
 
 #include "BenchSupport.h"
 #include "ClipboardURLs.h"
-#include "TinyUtilsText.h"
-#include "TinyUtilsUrl.h"
+#include "Text.h"
+#include "Url.h"
 
 namespace {
 
@@ -50,8 +50,8 @@ void ReplaceAllInOneText(benchmark::State& state) {
 }
 BENCHMARK(ReplaceAllInOneText)->Apply(BenchSupport::BySize);
 
-// Half-width forms, trim, both dash replacements, FindURL and the "h" restored, with the
-// simulated LCMapStringA.
+// Of a line in half-width forms: trim, both dash replacements, FindURL and the "h" restored.
+// (The half-width step itself is the platform's LCMapStringA.)
 void ClipboardLine(benchmark::State& state) {
   OverLines(state, [](const std::string& line) { benchmark::DoNotOptimize(ClipboardAddressIn(line)); });
 }

@@ -7,7 +7,6 @@
 
 namespace Win {
 
-HWND GetForegroundWindow();
 // Zero when another window holds the clipboard open.
 BOOL OpenClipboard(HWND owner);
 // Null when the clipboard holds no data of that format.

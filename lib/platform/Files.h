@@ -22,7 +22,4 @@ HANDLE FindFirstFileA(const char* pattern, WIN32_FIND_DATAA* findData);
 BOOL FindNextFileA(HANDLE search, WIN32_FIND_DATAA* findData);
 BOOL FindClose(HANDLE search);
 
-BOOL FileTimeToLocalFileTime(const FILETIME* fileTime, FILETIME* localFileTime);
-BOOL FileTimeToDosDateTime(const FILETIME* fileTime, WORD* dosDate, WORD* dosTime);
-
 }  // namespace Win

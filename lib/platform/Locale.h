@@ -1,4 +1,4 @@
-// Win32 boundary: characters, case and width mapping, locales, code pages, platform
+// Win32 boundary: case and width mapping, conversion to UTF-16, locales, code pages, platform
 // version (kernel32, user32).
 #pragma once
 
@@ -6,8 +6,6 @@
 
 namespace Win {
 
-// The next character of a zero-terminated text; at the terminator, the terminator itself.
-char* CharNextA(const char* current);
 // Count of bytes mapped in place.
 DWORD CharLowerBuffA(char* text, DWORD length);
 DWORD CharUpperBuffA(char* text, DWORD length);
@@ -15,17 +13,16 @@ DWORD CharUpperBuffA(char* text, DWORD length);
 // zero-terminated source (-1); 0 on failure (ERROR_INSUFFICIENT_BUFFER when too small).
 int LCMapStringA(LCID locale, DWORD flags, const char* source, int sourceLength, char* destination,
                  int destinationSize);
-// CSTR_LESS_THAN, CSTR_EQUAL or CSTR_GREATER_THAN; 0 on failure.
-int CompareStringA(LCID locale, DWORD flags, const char* string1, int length1, const char* string2,
-                   int length2);
 
 LCID GetThreadLocale();
 // Count written, the zero included; 0 on failure.
 int GetLocaleInfoA(LCID locale, LCTYPE type, char* data, int size);
 UINT GetACP();
 BOOL GetCPInfo(UINT codePage, CPINFO* info);
-BOOL IsDBCSLeadByteEx(UINT codePage, BYTE testChar);
 int GetSystemMetrics(int index);
+// Count of UTF-16 units written, or needed when wideSize is 0 (the zero included for a
+// length of -1); 0 on failure (ERROR_INSUFFICIENT_BUFFER when wide is too small).
+int MultiByteToWideChar(UINT codePage, DWORD flags, const char* text, int length, WCHAR* wide, int wideSize);
 // Zero on failure; the caller sets dwOSVersionInfoSize first.
 BOOL GetVersionExA(OSVERSIONINFOA* info);
 

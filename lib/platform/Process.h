@@ -11,7 +11,6 @@ HANDLE CreateMutexA(void* securityAttributes, BOOL initialOwner, const char* nam
 BOOL ReleaseMutex(HANDLE mutex);
 BOOL CloseHandle(HANDLE handle);
 DWORD GetLastError();
-void SetLastError(DWORD error);
 
 // The whole command line as the process was started with it; never null.
 char* GetCommandLineA();

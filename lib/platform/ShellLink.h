@@ -1,5 +1,5 @@
 // Win32 boundary: special folders, change notifications and shell link objects
-// (shell32, ole32, kernel32). The link object is reached through small interfaces of our
+// (shell32, ole32). The link object is reached through small interfaces of our
 // own with the methods of IShellLinkA and IPersistFile that the programs use.
 #pragma once
 
@@ -46,9 +46,5 @@ HRESULT CoCreateInstance(const GUID& classId, IUnknown* outer, DWORD context, co
 // path must hold 261 bytes.
 BOOL SHGetSpecialFolderPathA(HWND owner, char* path, int folder, BOOL create);
 void SHChangeNotify(LONG eventId, UINT flags, const void* item1, const void* item2);
-
-// Count of UTF-16 units written, or needed when wideSize is 0 (the zero included for a
-// length of -1); 0 on failure (ERROR_INSUFFICIENT_BUFFER when wide is too small).
-int MultiByteToWideChar(UINT codePage, DWORD flags, const char* text, int length, WCHAR* wide, int wideSize);
 
 }  // namespace Win

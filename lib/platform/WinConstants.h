@@ -1,4 +1,4 @@
-// Win32 constants with their documented values, for logic code and the simulation.
+// Win32 constants with their documented values, for the programs' code.
 // The Windows implementation never includes this file: there <windows.h> defines the
 // same names as macros.
 #pragma once
@@ -18,15 +18,12 @@ constexpr DWORD ERROR_ACCESS_DENIED = 5;
 constexpr DWORD ERROR_INVALID_HANDLE = 6;
 constexpr DWORD ERROR_NO_MORE_FILES = 18;
 constexpr DWORD ERROR_SHARING_VIOLATION = 32;
-constexpr DWORD ERROR_HANDLE_EOF = 38;
-constexpr DWORD ERROR_INVALID_PARAMETER = 87;
 constexpr DWORD ERROR_BROKEN_PIPE = 109;
 constexpr DWORD ERROR_INSUFFICIENT_BUFFER = 122;
 constexpr DWORD ERROR_ALREADY_EXISTS = 183;
 constexpr DWORD ERROR_MORE_DATA = 234;
 constexpr DWORD ERROR_NO_TOKEN = 1008;
 constexpr DWORD ERROR_CALL_NOT_IMPLEMENTED = 120;
-constexpr DWORD ERROR_BAD_EXE_FORMAT = 193;
 constexpr DWORD ERROR_ENVVAR_NOT_FOUND = 203;
 constexpr DWORD ERROR_MR_MID_NOT_FOUND = 317;
 
@@ -48,11 +45,7 @@ constexpr DWORD GENERIC_READ = 0x80000000;
 constexpr DWORD GENERIC_WRITE = 0x40000000;
 constexpr DWORD FILE_SHARE_READ = 0x1;
 constexpr DWORD FILE_SHARE_WRITE = 0x2;
-constexpr DWORD FILE_SHARE_DELETE = 0x4;
-constexpr DWORD CREATE_NEW = 1;
-constexpr DWORD CREATE_ALWAYS = 2;
 constexpr DWORD OPEN_EXISTING = 3;
-constexpr DWORD OPEN_ALWAYS = 4;
 
 // Processes.
 constexpr DWORD CREATE_DEFAULT_ERROR_MODE = 0x04000000;
@@ -84,19 +77,10 @@ constexpr DWORD KEY_READ = 0x20019;
 
 // Clipboard.
 constexpr UINT CF_TEXT = 1;
-constexpr UINT CF_BITMAP = 2;
 
 // Locale and text.
-constexpr LCID LOCALE_USER_DEFAULT = 0x0400;
-constexpr LCID LOCALE_SYSTEM_DEFAULT = 0x0800;
 constexpr LCTYPE LOCALE_IDEFAULTANSICODEPAGE = 0x1004;
 constexpr DWORD LCMAP_HALFWIDTH = 0x00400000;
-constexpr DWORD LCMAP_FULLWIDTH = 0x00800000;
-constexpr DWORD SORT_STRINGSORT = 0x1000;
-constexpr DWORD NORM_IGNORECASE = 0x1;
-constexpr int CSTR_LESS_THAN = 1;
-constexpr int CSTR_EQUAL = 2;
-constexpr int CSTR_GREATER_THAN = 3;
 constexpr int SM_DBCSENABLED = 42;
 constexpr UINT CP_ACP = 0;
 
@@ -108,7 +92,6 @@ constexpr DWORD FORMAT_MESSAGE_IGNORE_INSERTS = 0x00000200;
 constexpr DWORD FORMAT_MESSAGE_FROM_SYSTEM = 0x00001000;
 
 // Platforms (dwPlatformId).
-constexpr DWORD VER_PLATFORM_WIN32s = 0;
 constexpr DWORD VER_PLATFORM_WIN32_WINDOWS = 1;
 constexpr DWORD VER_PLATFORM_WIN32_NT = 2;
 

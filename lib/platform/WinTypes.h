@@ -77,7 +77,7 @@ struct WIN32_FIND_DATAA {
   char cAlternateFileName[14];
 };
 
-// The 32-bit layout of STARTUPINFOA; the simulation keeps the same fields.
+// The layout of STARTUPINFOA (Win32.h checks it against the platform's).
 struct STARTUPINFOA {
   DWORD cb;
   char* lpReserved;

@@ -1,5 +1,5 @@
-// Win32 boundary: the modal dialog, its controls and messages, message boxes, finding and
-// raising windows, window class styles (user32).
+// Win32 boundary: the modal dialog, its controls and messages, message boxes, finding,
+// raising and asking for the foreground window, window class styles (user32).
 #pragma once
 
 #include "platform/WinTypes.h"
@@ -30,6 +30,7 @@ int MessageBoxA(HWND owner, const char* text, const char* caption, UINT type);
 // The first top-level window of that class and title; null when there is none.
 HWND FindWindowA(const char* className, const char* windowName);
 BOOL SetForegroundWindow(HWND window);
+HWND GetForegroundWindow();
 void PostQuitMessage(int exitCode);
 // A value of the window's class (GCL_STYLE: its class style); 0 on failure.
 DWORD GetClassLongA(HWND window, int index);

@@ -1,127 +1,118 @@
-// VLCheck's main routine: the report on standard output, exit codes, and the console kept
-// open until a key is pressed when the checker has it to itself.
+// The checker's account of each line and of a file, and its report, with the platform's
+// answers taken from a table: a browser with a blank in its path, notepad in the Windows
+// folder and as the program for ".txt" files.
 #include <gtest/gtest.h>
 
-#include "Checker.h"
-#include "CheckerSupport.h"
-#include "platform/Process.h"
-#include "platform/WinConstants.h"
-#include "platform/sim/Sim.h"
-#include "platform/sim/SimConsole.h"
-#include "platform/sim/SimFileHandles.h"
-
-using namespace CheckerSupport;
+#include "ListCheck.h"
+#include "Report.h"
+#include "Support.h"
+#include "Text.h"
 
 namespace {
 
-int RunChecker(const std::string& arguments) {
-  Sim::SetModuleFileName("C:\\Vorla\\VLCheck.exe");
-  Sim::SetCommandLine("\"C:\\Vorla\\VLCheck.exe\" " + arguments);
-  return Sim::RunProcess(CheckerMain);
+using W = TWarning;
+const std::string kWeb = "C:\\Program Files\\Web\\web.exe";
+const std::string kNotepad = "C:\\WINDOWS\\notepad.exe";
+
+std::string Browser = kWeb;
+std::string BrowserPath() { return Browser; }
+std::string Expand(const std::string& text) {
+  return TinyUtils::Trim(text.starts_with("%SystemRoot%") ? "C:\\WINDOWS" + text.substr(12) : text);
 }
 
-class CheckerTest : public ::testing::Test {
- protected:
-  void SetUp() override { SetUpMachine(); }
+class TTableLookups final : public TLineLookups {
+ public:
+  std::string CommandLineOf(const TListLine& line) override { return ::CommandLineOf(line, BrowserPath, Expand); }
+  bool HasDefaultBrowser() override { return !Browser.empty(); }
+  TProgramLookup FindProgramOf(const std::string& commandLine) override {
+    if (commandLine.starts_with("\"" + kWeb + "\"")) return {kWeb, true};
+    if (commandLine.starts_with(kNotepad)) return {kNotepad, true};
+    return {};
+  }
+  TShellOpener FindShellOpener(const std::string& text) override {
+    if (!SchemeOf(text).empty()) return {false, kWeb};
+    return {text == "C:\\Lists", text.ends_with(".txt") ? kNotepad : ""};
+  }
+  std::string ToHalfWidth(const std::string& text) override {
+    const std::string fullWidth = "ｈｔｔｐ：";
+    return text.starts_with(fullWidth) ? "http:" + text.substr(fullWidth.size()) : text;
+  }
 };
 
-TEST_F(CheckerTest, ReportsEveryLineWithItsNumberAndSumsUpTheFile) {
-  WriteList("; 朝のページ\r\nwait=20000\r\nhttp://a.example/\r\nnotpad\r\n");
-  EXPECT_EQ(RunChecker(kList), 1);
-  EXPECT_EQ(Sim::ConsoleOutput(),
-            "C:\\Lists\\list.vlf\r\n"
-            "  1: コメント\r\n"
+TEST(CheckLine, SaysWhatTheLauncherDoesAndWarnsOfWhatWasProbablyMeantOtherwise) {
+  using A = TAction;
+  struct Row {
+    std::string line;
+    A action;
+    std::vector<W> warnings;
+    std::string program;
+  } rows[] = {
+      {"; morning pages", A::Nothing, {}, ""},        {"wait=500", A::Pause, {}, ""},
+      {"WAIT=20000", A::Pause, {W::PauseCapped}, ""}, {"wait=soon", A::Pause, {W::PauseNotANumber}, ""},
+      {"http://a.example/news", A::Browser, {}, kWeb}, {"URL=http://b.example/", A::Browser, {}, kWeb},
+      {"%SystemRoot%\\notepad.exe", A::Start, {}, kNotepad},
+      {"C:\\Lists\\memo.txt", A::Shell, {}, kNotepad},
+      {"C:\\Lists", A::Shell, {}, ""},  // a folder
+      {"https://a.example/mail", A::Shell, {W::AddressHttps}, kWeb},
+      {"HTTP://A.EXAMPLE/", A::Shell, {W::AddressInCapitals}, kWeb},
+      {"ttp://a.example/", A::Shell, {W::AddressWithoutH}, kWeb},
+      {"url= http://a.example/", A::Shell, {W::AddressAfterBlank}, kWeb},
+      {"ｈｔｔｐ：//a.example/", A::Shell, {W::AddressInFullWidth, W::ProgramNotFound}, ""},
+      {std::string("C:\\WINDOWS\\notepad.exe\0 x", 25), A::Start, {W::ZeroByte}, kNotepad},
+      {"memo \xE3\x83\xA1\xE3\x83\xA2", A::Shell, {W::Utf8Text, W::ProgramNotFound}, ""},
+  };
+  for (const Row& row : rows) {
+    TTableLookups lookups;
+    TLineReport report = CheckLine(2, row.line, lookups);
+    EXPECT_EQ(report.Action, row.action) << row.line;
+    EXPECT_EQ(report.Warnings, row.warnings) << row.line;
+    EXPECT_EQ(report.Program, row.program) << row.line;
+  }
+  Browser.clear();
+  TTableLookups lookups;
+  EXPECT_EQ(CheckLine(2, "http://a.example/", lookups).Warnings, std::vector<W>{W::NoDefaultBrowser});
+  Browser = kWeb;
+}
+
+TEST(CheckLines, ReadsOnPastACtrlZAndCountsTheLinesTheLauncherNeverReads) {
+  TChunks text("\xEF\xBB\xBF; list\r\nwait=20000\r\n\x1A" "after\r\n\r\nwww.a\r\n\x1A");
+  TLineReader reader(text);
+  TTableLookups lookups;
+  TFileReport report;
+  report.Path = "C:\\Lists\\a.txt";
+  report.Lines = CheckLines(reader, lookups);
+  EXPECT_EQ(report.ExitCode(), 1);
+
+  UseLocale(true);  // the report shows double-byte characters whole
+  EXPECT_EQ(FormatFileReport(report),
+            "C:\\Lists\\a.txt\r\n"
+            "  1: シェルに渡します: \xEF\xBB\xBF; list\r\n"
+            "     警告: ファイルの先頭に UTF-8 の BOM があり、Vorla.exe はそれを 1 行目の文字として読みます。\r\n"
+            "     警告: プログラムが見つからず、シェルにもこれを開くプログラムがありません。\r\n"
             "  2: 10000 ミリ秒待ちます\r\n"
             "     警告: wait=20000 は上限の 10000 ミリ秒になります。\r\n"
-            "  3: ブラウザーで開きます: C:\\Browser\\browser.exe http://a.example/\r\n"
-            "  4: シェルに渡します: notpad\r\n"
-            "     警告: プログラムが見つからず、シェルにもこれを開くプログラムがありません。\r\n"
-            "  集計: 4 行 (何もしない 1、待機 1、ブラウザー 1、シェル 1)、警告 2 件\r\n");
+            "  3: Ctrl-Z: ここでファイルが終わります (この行の残り「after」も読まれません)\r\n"
+            "     警告: 行頭の Ctrl-Z でファイルが終わるため、この行から 3 行は読まれません。\r\n"
+            "  4: 読まれません (空行)\r\n"
+            "  5: 読まれません: www.a\r\n"
+            "  集計: 5 行 (待機 1、シェル 1、読まれない 3)、警告 4 件\r\n");
 }
 
-TEST_F(CheckerTest, ShowsTheProgramsFoundAndAlignsTheLineNumbers) {
-  std::string content;
-  for (int i = 0; i < 9; ++i) content += "\r\n";
-  WriteList(content + "C:\\Tools\\app.exe\r\nC:\\Lists\\memo.txt\r\nC:\\Lists\r\n");
-  EXPECT_EQ(RunChecker(kList), 0);
-  std::string output = Sim::ConsoleOutput();
-  EXPECT_NE(output.find("\r\n   1: 空行\r\n"), std::string::npos) << output;
-  EXPECT_NE(output.find("\r\n  10: 実行します: C:\\Tools\\app.exe\r\n      プログラム: C:\\Tools\\app.exe\r\n"),
-            std::string::npos)
-      << output;
-  EXPECT_NE(output.find("\r\n  11: シェルに渡します: C:\\Lists\\memo.txt\r\n      開くプログラム: " + kNotepad + "\r\n"),
-            std::string::npos)
-      << output;
-  EXPECT_NE(output.find("\r\n  12: シェルに渡します: C:\\Lists\r\n      フォルダーとして開きます\r\n"), std::string::npos)
-      << output;
-}
-
-TEST_F(CheckerTest, EndsWithTheWorstCodeOfAllFiles) {
-  const std::string clean = "C:\\Lists\\clean.vlf", warned = "C:\\Lists\\warned.txt", missing = "C:\\Lists\\gone.vlf";
-  WriteList("wait=5\r\n", clean);
-  WriteList("wait=50000\r\n", warned);
-  struct Row {
-    std::string arguments;
-    int exitCode;
-  } rows[] = {
-      {clean, 0}, {warned, 1}, {missing, 2}, {clean + " " + warned, 1}, {missing + " " + clean, 2}, {"", 2},
-  };
-  for (std::size_t i = 0; i < std::size(rows); ++i) EXPECT_EQ(RunChecker(rows[i].arguments), rows[i].exitCode) << "row " << i;
-}
-
-TEST_F(CheckerTest, ExplainsItselfWhenNoFileIsNamed) {
-  EXPECT_EQ(RunChecker(""), 2);
-  EXPECT_TRUE(Sim::ConsoleOutput().starts_with("使い方: VLCheck リストファイル...\r\n")) << Sim::ConsoleOutput();
-}
-
-TEST_F(CheckerTest, GivesTheSystemsReasonAndWhereTheLauncherWouldStop) {
-  WriteList("wait=5\r\n");
-  Win::HANDLE writer = Sim::OpenElsewhere(kList, Win::GENERIC_WRITE, Win::FILE_SHARE_READ | Win::FILE_SHARE_WRITE);
-  EXPECT_EQ(RunChecker(kList + " C:\\Lists\\gone.vlf"), 2);
-  EXPECT_EQ(Sim::ConsoleOutput(),
-            "C:\\Lists\\list.vlf\r\n"
-            "  エラー: 開けません: プロセスはファイルにアクセスできません。別のプロセスが使用中です。 (エラー 32)\r\n"
+TEST(FormatFileReport, TellsWhyAFileCannotBeReadAndWhetherTheLauncherStopsThere) {
+  UseLocale(true);
+  TFileReport report;
+  report.Path = "C:\\Lists\\locked.vlf";
+  report.Error = 32;
+  report.ErrorReason = "別のプロセスが使用中です。";
+  report.ErrorOnOpen = true;
+  report.Executed = true;
+  EXPECT_EQ(report.ExitCode(), 2);
+  EXPECT_EQ(FormatFileReport(report),
+            "C:\\Lists\\locked.vlf\r\n"
+            "  エラー: 開けません: 別のプロセスが使用中です。 (エラー 32)\r\n"
             "  Vorla.exe もここで終了コード 32 で止まり、後のファイルを実行しません。\r\n"
-            "  集計: 0 行、警告 0 件\r\n"
-            "\r\n"
-            "C:\\Lists\\gone.vlf\r\n"
-            "  エラー: 開けません: 指定されたファイルが見つかりません。 (エラー 2)\r\n"
             "  集計: 0 行、警告 0 件\r\n");
-  Win::CloseHandle(writer);
-}
-
-TEST_F(CheckerTest, TellsAFailedReadAfterTheLinesBeforeIt) {
-  WriteList("wait=5\r\nwait=6\r\n");
-  Sim::FailReadsAt(kList, 10, 0x100);
-  EXPECT_EQ(RunChecker(kList), 2);
-  EXPECT_NE(Sim::ConsoleOutput().find("  1: 5 ミリ秒待ちます\r\n"
-                                      "  エラー: 1 行目まで読んだところで読み取りに失敗しました (エラー 256)\r\n"
-                                      "  Vorla.exe もここで終了コード 255 で止まり、後のファイルを実行しません。\r\n"),
-            std::string::npos)
-      << Sim::ConsoleOutput();
-}
-
-TEST_F(CheckerTest, WaitsForAKeyOnlyInAConsoleOfItsOwn) {
-  WriteList("wait=5\r\n");
-  const std::string prompt = "何かキーを押すと閉じます...\r\n";
-  struct Row {
-    Win::DWORD consoleProcesses;
-    bool inputRedirected;
-    bool waits;
-  } rows[] = {{1, false, true}, {2, false, false}, {1, true, false}, {0, false, false}};
-  for (std::size_t i = 0; i < std::size(rows); ++i) {
-    Sim::Reset();
-    SetUpMachine();
-    WriteList("wait=5\r\n");
-    Sim::SetConsoleProcessCount(rows[i].consoleProcesses);
-    Sim::SetInputRedirected(rows[i].inputRedirected);
-    Sim::QueueKeyEvent(false, 0x0D);  // the release of the key that started it does not count
-    Sim::QueueKeyEvent(true, 0x41);
-    Sim::QueueKeyEvent(true, 0x42);
-    EXPECT_EQ(RunChecker(kList), 0) << "row " << i;
-    EXPECT_EQ(Sim::ConsoleOutput().ends_with(prompt), rows[i].waits) << "row " << i;
-    EXPECT_EQ(Sim::PendingConsoleInput(), rows[i].waits ? 1u : 3u) << "row " << i;
-  }
+  EXPECT_EQ(Printable(std::string("a\x1A\x7F\x81", 4)), "a^Z^??");
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 
 namespace Win {
 
-HWND GetForegroundWindow() { return reinterpret_cast<HWND>(::GetForegroundWindow()); }
 BOOL OpenClipboard(HWND owner) { return ::OpenClipboard(reinterpret_cast<::HWND>(owner)); }
 HANDLE GetClipboardData(UINT format) { return ::GetClipboardData(format); }
 BOOL CloseClipboard() { return ::CloseClipboard(); }

@@ -26,11 +26,5 @@ BOOL FindNextFileA(HANDLE search, WIN32_FIND_DATAA* findData) {
   return ::FindNextFileA(search, As<::WIN32_FIND_DATAA>(findData));
 }
 BOOL FindClose(HANDLE search) { return ::FindClose(search); }
-BOOL FileTimeToLocalFileTime(const FILETIME* fileTime, FILETIME* localFileTime) {
-  return ::FileTimeToLocalFileTime(As<::FILETIME>(fileTime), As<::FILETIME>(localFileTime));
-}
-BOOL FileTimeToDosDateTime(const FILETIME* fileTime, WORD* dosDate, WORD* dosTime) {
-  return ::FileTimeToDosDateTime(As<::FILETIME>(fileTime), dosDate, dosTime);
-}
 
 }  // namespace Win

@@ -6,16 +6,11 @@
 namespace Win {
 using Real::As;
 
-char* CharNextA(const char* current) { return ::CharNextA(current); }
 DWORD CharLowerBuffA(char* text, DWORD length) { return ::CharLowerBuffA(text, length); }
 DWORD CharUpperBuffA(char* text, DWORD length) { return ::CharUpperBuffA(text, length); }
 int LCMapStringA(LCID locale, DWORD flags, const char* source, int sourceLength, char* destination,
                  int destinationSize) {
   return ::LCMapStringA(locale, flags, source, sourceLength, destination, destinationSize);
-}
-int CompareStringA(LCID locale, DWORD flags, const char* string1, int length1, const char* string2,
-                   int length2) {
-  return ::CompareStringA(locale, flags, string1, length1, string2, length2);
 }
 LCID GetThreadLocale() { return ::GetThreadLocale(); }
 int GetLocaleInfoA(LCID locale, LCTYPE type, char* data, int size) {
@@ -23,8 +18,10 @@ int GetLocaleInfoA(LCID locale, LCTYPE type, char* data, int size) {
 }
 UINT GetACP() { return ::GetACP(); }
 BOOL GetCPInfo(UINT codePage, CPINFO* info) { return ::GetCPInfo(codePage, As<::CPINFO>(info)); }
-BOOL IsDBCSLeadByteEx(UINT codePage, BYTE testChar) { return ::IsDBCSLeadByteEx(codePage, testChar); }
 int GetSystemMetrics(int index) { return ::GetSystemMetrics(index); }
+int MultiByteToWideChar(UINT codePage, DWORD flags, const char* text, int length, WCHAR* wide, int wideSize) {
+  return ::MultiByteToWideChar(codePage, flags, text, length, reinterpret_cast<wchar_t*>(wide), wideSize);
+}
 BOOL GetVersionExA(OSVERSIONINFOA* info) { return ::GetVersionExA(As<::OSVERSIONINFOA>(info)); }
 
 }  // namespace Win

@@ -12,7 +12,6 @@ HANDLE CreateMutexA(void* securityAttributes, BOOL initialOwner, const char* nam
 BOOL ReleaseMutex(HANDLE mutex) { return ::ReleaseMutex(mutex); }
 BOOL CloseHandle(HANDLE handle) { return ::CloseHandle(handle); }
 DWORD GetLastError() { return ::GetLastError(); }
-void SetLastError(DWORD error) { ::SetLastError(error); }
 char* GetCommandLineA() { return ::GetCommandLineA(); }
 DWORD GetModuleFileNameA(HMODULE module, char* fileName, DWORD size) {
   return ::GetModuleFileNameA(reinterpret_cast<::HMODULE>(module), fileName, size);

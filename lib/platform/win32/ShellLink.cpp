@@ -1,6 +1,6 @@
-// Windows only: special folders and change notifications (shell32), MultiByteToWideChar
-// (kernel32), and the shell link object (ole32) behind our own small interfaces: each
-// interface of ours wraps one reference to the real interface.
+// Windows only: special folders and change notifications (shell32), and the shell link
+// object (ole32) behind our own small interfaces: each interface of ours wraps one
+// reference to the real interface.
 #include "platform/ShellLink.h"
 
 #include "Win32.h"
@@ -107,9 +107,6 @@ BOOL SHGetSpecialFolderPathA(HWND owner, char* path, int folder, BOOL create) {
 }
 void SHChangeNotify(LONG eventId, UINT flags, const void* item1, const void* item2) {
   ::SHChangeNotify(eventId, flags, item1, item2);
-}
-int MultiByteToWideChar(UINT codePage, DWORD flags, const char* text, int length, WCHAR* wide, int wideSize) {
-  return ::MultiByteToWideChar(codePage, flags, text, length, reinterpret_cast<wchar_t*>(wide), wideSize);
 }
 
 }  // namespace Win

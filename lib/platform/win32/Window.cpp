@@ -31,6 +31,7 @@ int MessageBoxA(HWND owner, const char* text, const char* caption, UINT type) {
   return ::MessageBoxA(Window(owner), text, caption, type);
 }
 HWND FindWindowA(const char* className, const char* windowName) { return Ours(::FindWindowA(className, windowName)); }
+HWND GetForegroundWindow() { return Ours(::GetForegroundWindow()); }
 BOOL SetForegroundWindow(HWND window) { return ::SetForegroundWindow(Window(window)); }
 void PostQuitMessage(int exitCode) { ::PostQuitMessage(exitCode); }
 DWORD GetClassLongA(HWND window, int index) { return ::GetClassLongA(Window(window), index); }

@@ -1,0 +1,22 @@
+// TinyUtils, browser: the texts of program paths.
+#include "Browser.h"
+
+#include "Text.h"
+
+namespace TinyUtils {
+
+std::string ExePathOfCommand(const std::string& command) {
+  // 1-based position of the first ".exe", found in a lower-cased copy of the same length.
+  // ASCII lowering finds what CharLowerBuffA finds: no double-byte character lowers to
+  // ASCII, and the bytes of ".exe" cannot hold the second byte of one.
+  std::size_t pos = AsciiLowerCase(command).find(".exe") + 1;
+  if (pos > 0 && command[0] == '"') return command.substr(1, pos + 2);  // after the opening quote to the end of ".exe"
+  if (pos > 0) return command.substr(0, pos + 3);
+  return command;
+}
+
+std::string QuoteProgramPath(const std::string& path) {
+  return path.find(' ') == std::string::npos ? path : "\"" + path + "\"";
+}
+
+}  // namespace TinyUtils
