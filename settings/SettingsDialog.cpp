@@ -2,6 +2,7 @@
 #include "SettingsDialog.h"
 
 #include "SettingsMain.h"
+#include "Shared.h"
 #include "TinyIni.h"
 #include "TinyShlLnk2.h"
 #include "TinyUtilsSystem.h"
@@ -17,7 +18,7 @@ const char* const SettingsCaption = "Vorla 動作設定";
 
 namespace {
 
-constexpr const char* kLauncherName = "Vorla.exe";
+using Shared::kLauncherFileName;
 constexpr const char* kLinkName = "Vorla.lnk";
 constexpr bool kSendTo = true;  // the shortcut goes to Send To, never to Startup
 
@@ -36,19 +37,19 @@ void ApplyAssociation(bool checked) {
   if (!checked && registered) {
     VLOptionUtils::UnregisterFileType();
   } else if (checked && !registered && !ProgramFolder.empty()) {
-    VLOptionUtils::RegisterFileType(ProgramFolder + kLauncherName);
+    VLOptionUtils::RegisterFileType(ProgramFolder + kLauncherFileName);
   }
 }
 
 void ApplySendTo(bool checked) {
   if (!checked) {
-    TinyShlLnk2::RemoveShellLinks(kLauncherName, kSendTo);
+    TinyShlLnk2::RemoveShellLinks(kLauncherFileName, kSendTo);
   } else if (!ProgramFolder.empty()) {
     TinyShlLnk2::TShellLinkInfo link;
-    link.Target = ProgramFolder + kLauncherName;
+    link.Target = ProgramFolder + kLauncherFileName;
     link.WorkingDirectory = TinyUtils::RemoveTrailingBackslash(ProgramFolder);
     link.IconFile = link.Target;
-    link.IconIndex = 0;  // the launcher's program icon
+    link.IconIndex = Shared::kProgramIconIndex;
     link.ShowCommand = Win::SW_SHOWNORMAL;
     TinyShlLnk2::InstallShellLink(kLinkName, link, kSendTo);
   }
@@ -83,21 +84,21 @@ Win::INT_PTR VORLA_WINAPI SettingsDialogProc(Win::HWND dialog, Win::UINT message
 }
 
 void InitSettingsDialog(Win::HWND dialog) {
-  Win::HICON icon = Win::LoadIconA(Win::GetModuleHandleA(nullptr), "MAINICON");
+  Win::HICON icon = Win::LoadIconA(Win::GetModuleHandleA(nullptr), IDI_MAIN);
   Win::SendMessageA(dialog, Win::WM_SETICON, Win::ICON_BIG, reinterpret_cast<Win::LPARAM>(icon));
-  SetCheck(dialog, kAssociateBox, VLOptionUtils::IsFileTypeRegistered());
+  SetCheck(dialog, IDC_ASSOCIATE, VLOptionUtils::IsFileTypeRegistered());
   if (TinyUtils::PlatformId == static_cast<std::int32_t>(Win::VER_PLATFORM_WIN32_NT) && !TinyUtils::IsAdmin()) {
-    Win::EnableWindow(Win::GetDlgItem(dialog, kAssociateBox), Win::FALSE);
+    Win::EnableWindow(Win::GetDlgItem(dialog, IDC_ASSOCIATE), Win::FALSE);
   }
-  SetCheck(dialog, kSendToBox, TinyShlLnk2::ShellLinkExists(kLauncherName, kSendTo));
-  SetCheck(dialog, kClipboardBox, TinyIni::ReadBool(SettingsFile, "Option", "ExecuteURLInClipboard", false));
+  SetCheck(dialog, IDC_SENDTO, TinyShlLnk2::ShellLinkExists(kLauncherFileName, kSendTo));
+  SetCheck(dialog, IDC_CLIPBOARD, TinyIni::ReadBool(SettingsFile, Shared::kOptionSection, Shared::kClipboardOptionKey, false));
 }
 
 void ApplySettings(Win::HWND dialog) {
   Win::ShowWindow(dialog, Win::SW_HIDE);
-  ApplyAssociation(IsChecked(dialog, kAssociateBox));
-  ApplySendTo(IsChecked(dialog, kSendToBox));
-  TinyIni::WriteBool(SettingsFile, "Option", "ExecuteURLInClipboard", IsChecked(dialog, kClipboardBox));
+  ApplyAssociation(IsChecked(dialog, IDC_ASSOCIATE));
+  ApplySendTo(IsChecked(dialog, IDC_SENDTO));
+  TinyIni::WriteBool(SettingsFile, Shared::kOptionSection, Shared::kClipboardOptionKey, IsChecked(dialog, IDC_CLIPBOARD));
   Win::SendMessageA(dialog, Win::WM_CLOSE, 0, 0);
 }
 

@@ -2,6 +2,7 @@
 // the dialog opens and applied on OK; Cancel, Esc and the close box write nothing.
 #pragma once
 
+#include "Resource.h"
 #include "platform/WinTypes.h"
 
 namespace VLOption {
@@ -9,11 +10,6 @@ namespace VLOption {
 // The caption of the dialog and of the question before renaming; a second copy of the
 // program looks for a window of this name.
 extern const char* const SettingsCaption;
-
-// The check boxes of the dialog.
-constexpr int kAssociateBox = 1001;  // ".vlf" opens with the launcher
-constexpr int kSendToBox = 1002;     // the launcher's shortcut in Send To
-constexpr int kClipboardBox = 1003;  // the option ExecuteURLInClipboard
 
 // The dialog procedure given to DialogBoxParamA; answers whether it handled the message.
 Win::INT_PTR VORLA_WINAPI SettingsDialogProc(Win::HWND dialog, Win::UINT message, Win::WPARAM wParam,

@@ -4,6 +4,7 @@
 #include "CommandLine.h"
 #include "Program.h"
 #include "SettingsDialog.h"
+#include "Shared.h"
 #include "TinyShell.h"
 #include "TinyShlLnk2.h"
 #include "TinyUtilsFiles.h"
@@ -65,13 +66,13 @@ int SettingsMain() {
   SettingsFile = SettingsFileIn(ProgramFolder);
   int count = CommandLine::ParamCount();
   if (count < 1) {
-    if (!TinyUtils::FileExists(ProgramFolder + "Vorla.exe")) return 0;
+    if (!TinyUtils::FileExists(ProgramFolder + Shared::kLauncherFileName)) return 0;
   } else if (Win::MessageBoxA(Win::GetForegroundWindow(), kQuestion, SettingsCaption,
                               Win::MB_YESNO | Win::MB_ICONQUESTION | Win::MB_SETFOREGROUND) == Win::IDYES &&
              !SwitchExtensions(count)) {
     return 0;
   }
-  Win::DialogBoxParamA(Win::GetModuleHandleA(nullptr), Win::IntResource(100), nullptr, SettingsDialogProc, 0);
+  Win::DialogBoxParamA(Win::GetModuleHandleA(nullptr), Win::IntResource(IDD_SETTINGS), nullptr, SettingsDialogProc, 0);
   Win::ReleaseMutex(instance);
   return 0;
 }

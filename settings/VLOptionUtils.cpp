@@ -1,6 +1,7 @@
 // VLOptionUtils: the ".vlf" file type written, tested and removed through TinyReg.
 #include "VLOptionUtils.h"
 
+#include "Shared.h"
 #include "TinyReg.h"
 #include "platform/ShellLink.h"
 #include "platform/WinConstants.h"
@@ -23,8 +24,8 @@ void RegisterFileType(const std::string& launcherPath) {
   const std::string quoted = "\"" + launcherPath + "\"";
   TinyReg::WriteRegString(Win::HKEY_CLASSES_ROOT, ".vlf\\", "VorlaFile");
   TinyReg::WriteRegString(Win::HKEY_CLASSES_ROOT, "VorlaFile\\", "Vorlaファイル");
-  // Icon 1 is the launcher's second icon group, the list-file icon.
-  TinyReg::WriteRegString(Win::HKEY_CLASSES_ROOT, "VorlaFile\\DefaultIcon\\", quoted + ",1");
+  TinyReg::WriteRegString(Win::HKEY_CLASSES_ROOT, "VorlaFile\\DefaultIcon\\",
+                          quoted + "," + std::to_string(Shared::kListFileIconIndex));
   TinyReg::WriteRegString(Win::HKEY_CLASSES_ROOT, "VorlaFile\\shell\\open\\command\\", quoted + " \"%1\"");
   NotifyAssociationChanged();
 }

@@ -79,9 +79,9 @@ TEST_F(SettingsProgram, OpensWithCaptionIconAndTheCurrentStates) {
   EXPECT_EQ(dialog.caption, kCaption);
   EXPECT_EQ(dialog.bigIcon, "MAINICON");
   EXPECT_FALSE(dialog.smallIconSet);
-  EXPECT_EQ(Opened(VLOption::kAssociateBox), kUnchecked);
-  EXPECT_EQ(Opened(VLOption::kSendToBox), kUnchecked);
-  EXPECT_EQ(Opened(VLOption::kClipboardBox), kUnchecked);
+  EXPECT_EQ(Opened(IDC_ASSOCIATE), kUnchecked);
+  EXPECT_EQ(Opened(IDC_SENDTO), kUnchecked);
+  EXPECT_EQ(Opened(IDC_CLIPBOARD), kUnchecked);
   EXPECT_NE(Sim::ClassStyle("#32770") & Win::CS_DROPSHADOW, 0u);  // Windows XP
   EXPECT_EQ(Sim::ComLog(), "++--");
   EXPECT_EQ(Sim::ComInitializations(), 0);
@@ -95,9 +95,9 @@ TEST_F(SettingsProgram, OpensWithCaptionIconAndTheCurrentStates) {
   AddLink("Launcher.lnk", "D:\\Old\\VORLA.EXE");
   Sim::AddFile(kSettingsFile, "[Option]\r\nExecuteURLInClipboard=1\r\n");
   Run();
-  EXPECT_EQ(Opened(VLOption::kAssociateBox), kChecked);
-  EXPECT_EQ(Opened(VLOption::kSendToBox), kChecked);
-  EXPECT_EQ(Opened(VLOption::kClipboardBox), kChecked);
+  EXPECT_EQ(Opened(IDC_ASSOCIATE), kChecked);
+  EXPECT_EQ(Opened(IDC_SENDTO), kChecked);
+  EXPECT_EQ(Opened(IDC_CLIPBOARD), kChecked);
 }
 
 TEST_F(SettingsProgram, TheAssociationBoxIsDisabledForUsersWithoutRightsOnNt) {
@@ -121,14 +121,14 @@ TEST_F(SettingsProgram, TheAssociationBoxIsDisabledForUsersWithoutRightsOnNt) {
     Sim::SetProcessToken({rows[i].administrators, 2});
     if (rows[i].registered) VLOptionUtils::RegisterFileType(kLauncher);
     Run();
-    EXPECT_EQ(Opened(VLOption::kAssociateBox), rows[i].expected) << "row " << i;
+    EXPECT_EQ(Opened(IDC_ASSOCIATE), rows[i].expected) << "row " << i;
   }
 }
 
 // The dialog's ends.
 
 TEST_F(SettingsProgram, OkAppliesAllThreeBoxes) {
-  Sim::ScriptDialog({{VLOption::kAssociateBox, VLOption::kSendToBox, VLOption::kClipboardBox}, DialogEnd::Ok});
+  Sim::ScriptDialog({{IDC_ASSOCIATE, IDC_SENDTO, IDC_CLIPBOARD}, DialogEnd::Ok});
   EXPECT_EQ(Run(), 0);
   EXPECT_TRUE(VLOptionUtils::IsFileTypeRegistered());
   EXPECT_EQ(CommandOfRegistration(), "\"C:\\Vorla\\Vorla.exe\" \"%1\"" + std::string(1, '\0'));
@@ -156,10 +156,10 @@ TEST_F(SettingsProgram, CancelEscAndTheCloseBoxWriteNothing) {
   for (auto end : {DialogEnd::Cancel, DialogEnd::Escape, DialogEnd::CloseBox}) {
     Sim::Reset();
     SetUp();
-    Sim::ScriptDialog({{VLOption::kAssociateBox, VLOption::kSendToBox, VLOption::kClipboardBox}, end});
+    Sim::ScriptDialog({{IDC_ASSOCIATE, IDC_SENDTO, IDC_CLIPBOARD}, end});
     EXPECT_EQ(Run(), 0);
     const auto& dialog = OnlyDialog();
-    EXPECT_EQ(dialog.closed.at(VLOption::kClipboardBox), kChecked) << static_cast<int>(end);
+    EXPECT_EQ(dialog.closed.at(IDC_CLIPBOARD), kChecked) << static_cast<int>(end);
     EXPECT_EQ(dialog.result, 0) << static_cast<int>(end);
     EXPECT_TRUE(Sim::RegistryKeyPaths(Win::HKEY_CLASSES_ROOT).empty()) << static_cast<int>(end);
     EXPECT_FALSE(Sim::PathExists(kSendTo + "Vorla.lnk")) << static_cast<int>(end);
@@ -169,7 +169,7 @@ TEST_F(SettingsProgram, CancelEscAndTheCloseBoxWriteNothing) {
 
 TEST_F(SettingsProgram, ADisabledAssociationBoxNeverChangesTheAssociation) {
   Sim::SetProcessToken({Sim::AdminGroup::Absent, 2});
-  Sim::ScriptDialog({{VLOption::kAssociateBox}, DialogEnd::Ok});
+  Sim::ScriptDialog({{IDC_ASSOCIATE}, DialogEnd::Ok});
   Run();
   EXPECT_FALSE(VLOptionUtils::IsFileTypeRegistered());
 
@@ -185,7 +185,7 @@ TEST_F(SettingsProgram, AnAssociationWithAnotherFolderIsKeptUntilTheBoxIsUnticke
   Run();
   EXPECT_EQ(CommandOfRegistration(), oldCommand);
 
-  Sim::ScriptDialog({{VLOption::kAssociateBox}, DialogEnd::Ok});
+  Sim::ScriptDialog({{IDC_ASSOCIATE}, DialogEnd::Ok});
   Run();
   EXPECT_FALSE(VLOptionUtils::IsFileTypeRegistered());  // NT keeps VorlaFile, which has subkeys
 }
@@ -199,7 +199,7 @@ TEST_F(SettingsProgram, OkPutsTheOneShortcutToThisLauncherIntoSendToOrRemovesThe
   EXPECT_EQ(Sim::ReadShellLink(kSendTo + "Vorla.lnk")->target, kLauncher);
   EXPECT_FALSE(Sim::PathExists(kSendTo + "Copy of Vorla.lnk"));
 
-  Sim::ScriptDialog({{VLOption::kSendToBox}, DialogEnd::Ok});
+  Sim::ScriptDialog({{IDC_SENDTO}, DialogEnd::Ok});
   Run();
   EXPECT_FALSE(Sim::PathExists(kSendTo + "Vorla.lnk"));
   EXPECT_TRUE(Sim::PathExists(kSendTo + "Other.lnk"));
@@ -209,7 +209,7 @@ TEST_F(SettingsProgram, WithoutAProgramFolderOnlyTheOptionIsWritten) {
   Sim::SetModuleFileName("VLOption.exe");  // a name without a folder
   Sim::SetCurrentFolder("C:\\Vorla");       // where a bare "Vorla.exe" is found
   AddLink("Vorla.lnk", "D:\\Old\\Vorla.exe");
-  Sim::ScriptDialog({{VLOption::kAssociateBox, VLOption::kClipboardBox}, DialogEnd::Ok});
+  Sim::ScriptDialog({{IDC_ASSOCIATE, IDC_CLIPBOARD}, DialogEnd::Ok});
   Run();
   ASSERT_EQ(Sim::Dialogs().size(), 1u);
   EXPECT_TRUE(Sim::RegistryKeyPaths(Win::HKEY_CLASSES_ROOT).empty());
@@ -324,7 +324,7 @@ TEST_F(SettingsProgram, WithArgumentsTheDialogUsesTheSameSettingsFile) {
   Sim::AddFolder("C:\\Lists");
   Sim::AddFile("C:\\Lists\\a.txt");
   Sim::ScriptMessageBoxAnswer(Win::IDYES);
-  Sim::ScriptDialog({{VLOption::kClipboardBox}, DialogEnd::Ok});
+  Sim::ScriptDialog({{IDC_CLIPBOARD}, DialogEnd::Ok});
   Run("C:\\Lists\\a.txt");
   EXPECT_EQ(Option(), "1");
 }
@@ -362,7 +362,7 @@ TEST_F(SettingsProgram, OkRewritesTheOptionAndKeepsEveryOtherByteOfVorlaIni) {
     Sim::Reset();
     SetUp();
     Sim::AddFile(kSettingsFile, rows[i].before);
-    Sim::ScriptDialog({{VLOption::kClipboardBox}, DialogEnd::Ok});
+    Sim::ScriptDialog({{IDC_CLIPBOARD}, DialogEnd::Ok});
     EXPECT_EQ(Run(), 0) << "row " << i;
     EXPECT_EQ(Sim::FileContent(kSettingsFile), rows[i].after) << "row " << i;
   }
@@ -382,7 +382,7 @@ TEST_F(SettingsProgram, AnUnwritableVorlaIniLeavesTheDialogClosingAsUsual) {
     }
     if (fault == Fault::HeldByAnother) other = Sim::OpenElsewhere(kSettingsFile, Win::GENERIC_READ, Win::FILE_SHARE_READ);
     if (fault == Fault::AccessDenied) Sim::DenyAccess(kSettingsFile);
-    Sim::ScriptDialog({{VLOption::kClipboardBox}, DialogEnd::Ok});
+    Sim::ScriptDialog({{IDC_CLIPBOARD}, DialogEnd::Ok});
     EXPECT_EQ(Run(), 0) << static_cast<int>(fault);
     const auto& dialog = OnlyDialog();
     EXPECT_EQ(dialog.result, 0) << static_cast<int>(fault);
