@@ -1,6 +1,10 @@
-// The settings dialog (template 100): three check boxes, read from the current state when
-// the dialog opens and applied on OK; Cancel, Esc and the close box write nothing.
+// The settings dialog (IDD_SETTINGS): three check boxes, read from the current state when
+// the dialog opens and applied on OK; Cancel, Esc and the close box write nothing. Its
+// decisions are made here (SettingsDialog.cpp); win32/SettingsDialog.cpp is the dialog.
 #pragma once
+
+#include <cstdint>
+#include <string>
 
 #include "platform/WinTypes.h"
 
@@ -8,20 +12,34 @@ namespace VLOption {
 
 // The caption of the dialog and of the question before renaming; a second copy of the
 // program looks for a window of this name.
-extern const char* const SettingsCaption;
+inline constexpr const char* SettingsCaption = "Vorla 動作設定";
 
-// The check boxes of the dialog.
-constexpr int kAssociateBox = 1001;  // ".vlf" opens with the launcher
-constexpr int kSendToBox = 1002;     // the launcher's shortcut in Send To
-constexpr int kClipboardBox = 1003;  // the option ExecuteURLInClipboard
+// What the dialog works with, handed to it by the main routine: the program's folder
+// (ending in a backslash; empty when it cannot be had) and its settings file.
+struct TSettingsContext {
+  std::string ProgramFolder;
+  std::string SettingsFile;
+};
 
-// The dialog procedure given to DialogBoxParamA; answers whether it handled the message.
+// What OK does to the association or to the launcher's shortcut in Send To.
+enum class TChange { None, Add, Remove };
+struct TApplyPlan {
+  TChange Association = TChange::None;
+  TChange SendTo = TChange::None;
+};
+
+// The association box is disabled for an NT-family user without administrator rights; the
+// 95 family has none to test.
+bool AssociationBoxEnabled(std::int32_t platformId, bool isAdmin);
+// OK changes the association only where its box disagrees with the registration, and
+// always puts the shortcut in or takes every one out; nothing is made that would point at
+// a relative "Vorla.exe" (no program folder).
+TApplyPlan PlanApply(bool associateChecked, bool sendToChecked, bool registered, const std::string& programFolder);
+
+// Windows only. The dialog procedure given to DialogBoxParamA, whose parameter is the
+// address of a TSettingsContext that outlives the dialog; answers whether it handled the
+// message.
 Win::INT_PTR VORLA_WINAPI SettingsDialogProc(Win::HWND dialog, Win::UINT message, Win::WPARAM wParam,
                                              Win::LPARAM lParam);
-// Sets the icon and the three check states; the association box is disabled for a user
-// without administrator rights on the NT family.
-void InitSettingsDialog(Win::HWND dialog);
-// Hides the dialog, writes what the boxes say, and closes the dialog.
-void ApplySettings(Win::HWND dialog);
 
 }  // namespace VLOption

@@ -1,19 +1,18 @@
 // The settings program's main routine: one running copy, the extension switch for files
-// dropped on it, then the settings dialog. Its exit code is always 0.
+// dropped on it, then the settings dialog. Its exit code is always 0. The switch's
+// decision is made here (SettingsMain.cpp); win32/SettingsMain.cpp is the routine.
 #pragma once
 
 #include <string>
 
 namespace VLOption {
 
-// Program-wide, found by SettingsMain and read by the dialog: the program's folder (ending
-// in a backslash) and its settings file.
-extern std::string ProgramFolder;
-extern std::string SettingsFile;
+// The new name of an existing dropped file: its extension ".txt" becomes ".vlf" and ".vlf"
+// becomes ".txt" (either in any letter case; the new one in lower case). Empty for any
+// other extension, or none, which ends the switch.
+std::string SwitchedName(const std::string& file);
 
+// Windows only.
 int SettingsMain();
-// The whole program: the units' start-up steps, SettingsMain, the end steps in reverse
-// order (the program paths cleared, then COM released twice).
-int RunSettingsProgram();
 
 }  // namespace VLOption

@@ -1,39 +1,24 @@
-// VLOptionUtils: the ".vlf" file type written, tested and removed through TinyReg.
+// VLOptionUtils: the registry values of the ".vlf" file type.
 #include "VLOptionUtils.h"
 
-#include "TinyReg.h"
-#include "platform/ShellLink.h"
+#include "Shared.h"
 #include "platform/WinConstants.h"
 
 namespace VLOptionUtils {
 namespace {
 
-void NotifyAssociationChanged() {
-  Win::SHChangeNotify(Win::SHCNE_ASSOCCHANGED, Win::SHCNF_IDLIST | Win::SHCNF_FLUSH, nullptr, nullptr);
+// A REG_SZ value: the text and one zero byte.
+TRegistryValue Text(const std::string& key, const std::string& text) {
+  return {key, "", Win::REG_SZ, text + '\0'};
 }
 
 }  // namespace
 
-bool IsFileTypeRegistered() {
-  return TinyReg::RegKeyExists(Win::HKEY_CLASSES_ROOT, ".vlf\\") &&
-         TinyReg::RegKeyExists(Win::HKEY_CLASSES_ROOT, "VorlaFile\\");
-}
-
-void RegisterFileType(const std::string& launcherPath) {
+std::vector<TRegistryValue> FileTypeValues(const std::string& launcherPath) {
   const std::string quoted = "\"" + launcherPath + "\"";
-  TinyReg::WriteRegString(Win::HKEY_CLASSES_ROOT, ".vlf\\", "VorlaFile");
-  TinyReg::WriteRegString(Win::HKEY_CLASSES_ROOT, "VorlaFile\\", "Vorlaファイル");
-  // Icon 1 is the launcher's second icon group, the list-file icon.
-  TinyReg::WriteRegString(Win::HKEY_CLASSES_ROOT, "VorlaFile\\DefaultIcon\\", quoted + ",1");
-  TinyReg::WriteRegString(Win::HKEY_CLASSES_ROOT, "VorlaFile\\shell\\open\\command\\", quoted + " \"%1\"");
-  NotifyAssociationChanged();
-}
-
-bool UnregisterFileType() {
-  bool removed = TinyReg::DeleteRegKey(Win::HKEY_CLASSES_ROOT, ".vlf\\");
-  if (removed) removed = TinyReg::DeleteRegKey(Win::HKEY_CLASSES_ROOT, "VorlaFile\\");
-  NotifyAssociationChanged();
-  return removed;
+  return {Text(".vlf", "VorlaFile"), Text("VorlaFile", "Vorlaファイル"),
+          Text("VorlaFile\\DefaultIcon", quoted + "," + std::to_string(Shared::kListFileIconIndex)),
+          Text("VorlaFile\\shell\\open\\command", quoted + " \"%1\"")};
 }
 
 }  // namespace VLOptionUtils

@@ -1,18 +1,37 @@
 // VLOptionUtils: the association of list files ".vlf" with the launcher, under
 // HKEY_CLASSES_ROOT: ".vlf" names the type "VorlaFile", which carries the display name,
-// the list-file icon of the launcher and its open command.
+// the list-file icon of the launcher and its open command. What is written and deleted is
+// decided here as data (VLOptionUtils.cpp); win32/VLOptionUtils.cpp writes it.
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "platform/WinTypes.h"
 
 namespace VLOptionUtils {
 
-// Both keys ".vlf" and "VorlaFile" exist; nothing else is compared.
+// One value under HKEY_CLASSES_ROOT: its key, its name (empty: the key's default value),
+// its type and its exact bytes.
+struct TRegistryValue {
+  std::string Key;
+  std::string Name;
+  Win::DWORD Type = 0;
+  std::string Data;
+};
+
+// The four values of the file type for the launcher at launcherPath, in the order written.
+std::vector<TRegistryValue> FileTypeValues(const std::string& launcherPath);
+// The keys whose presence is the registration, in the order unregistering deletes them,
+// each only when the one before went. The subkeys of "VorlaFile" are not deleted one by
+// one, so on the NT family "VorlaFile" stays.
+inline constexpr const char* kFileTypeKeys[] = {".vlf", "VorlaFile"};
+
+// Windows only. Both keys exist; nothing else is compared.
 bool IsFileTypeRegistered();
-// Writes the four entries (every one is attempted) and tells the shell.
+// Writes the four values (every one is attempted) and tells the shell.
 void RegisterFileType(const std::string& launcherPath);
-// Deletes ".vlf", then, when that worked, "VorlaFile", and tells the shell; true when both
-// went. On the NT family "VorlaFile" stays, as it has subkeys.
-bool UnregisterFileType();
+// Deletes the keys as above and tells the shell.
+void UnregisterFileType();
 
 }  // namespace VLOptionUtils

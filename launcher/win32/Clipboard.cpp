@@ -4,6 +4,7 @@
 #include "Browser.h"
 #include "ClipboardURLs.h"
 #include "LightStrList.h"
+#include "Shared.h"
 #include "platform/Clipboard.h"
 #include "platform/WinConstants.h"
 #include "platform/Window.h"
@@ -35,7 +36,7 @@ std::string GetClipboardText(Win::HWND owner) {
 }  // namespace
 
 void ExecuteClipboardURLs(const std::string& settingsFile) {
-  if (!TinyIni::ReadBool(settingsFile, "Option", "ExecuteURLInClipboard", false)) return;
+  if (!TinyIni::ReadBool(settingsFile, Shared::kOptionSection, Shared::kClipboardOptionKey, false)) return;
   std::string text = GetClipboardText(Win::GetForegroundWindow());
   if (text.empty()) return;
   TLightStrList lines;

@@ -1,7 +1,6 @@
-// TinyUtils, system half: access-token groups, the version test and class styles.
+// Windows only: the access token's groups, the version and the class style asked of the
+// platform for the decisions of TinyUtilsSystem.cpp.
 #include "TinyUtilsSystem.h"
-
-#include <vector>
 
 #include "platform/Locale.h"
 #include "platform/Process.h"
@@ -24,7 +23,7 @@ Win::HANDLE OpenOwnToken() {
 
 // The token's group list; empty when it cannot be read. The first request uses 1024 bytes;
 // a user with more groups gets a second request at the size the platform reports.
-std::vector<Win::BYTE> ReadGroups(Win::HANDLE token) {
+std::vector<Win::BYTE> ReadGroupList(Win::HANDLE token) {
   std::vector<Win::BYTE> buffer(1024);
   Win::DWORD needed = 0;
   if (Win::GetTokenInformation(token, Win::TokenGroups, buffer.data(), static_cast<Win::DWORD>(buffer.size()), &needed)) {
@@ -36,39 +35,34 @@ std::vector<Win::BYTE> ReadGroups(Win::HANDLE token) {
   return {};
 }
 
+// The groups of a TOKEN_GROUPS list. A SID is 8 bytes and 4 for each sub-authority; its
+// second byte counts them.
+std::vector<TTokenGroup> GroupsOf(const std::vector<Win::BYTE>& list) {
+  std::vector<TTokenGroup> groups;
+  if (list.empty()) return groups;
+  const auto* tokenGroups = reinterpret_cast<const Win::TOKEN_GROUPS*>(list.data());
+  for (Win::DWORD i = 0; i < tokenGroups->GroupCount; ++i) {
+    const auto* sid = static_cast<const char*>(tokenGroups->Groups[i].Sid);
+    groups.push_back({std::string(sid, 8 + 4 * static_cast<std::size_t>(static_cast<unsigned char>(sid[1]))),
+                      tokenGroups->Groups[i].Attributes});
+  }
+  return groups;
+}
+
 }  // namespace
 
 bool IsAdmin() {
   Win::HANDLE token = OpenOwnToken();
   if (token == nullptr) return false;
-  std::vector<Win::BYTE> groups = ReadGroups(token);
+  std::vector<Win::BYTE> list = ReadGroupList(token);
   Win::CloseHandle(token);
-  if (groups.empty()) return false;
-  Win::PSID administrators = nullptr;
-  if (!Win::AllocateAndInitializeSid(&Win::SECURITY_NT_AUTHORITY, 2, Win::SECURITY_BUILTIN_DOMAIN_RID,
-                                     Win::DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0, 0, 0, 0, &administrators)) {
-    return false;
-  }
-  // Present is enough: the group's attributes (enabled, deny only) are not looked at.
-  const auto* list = reinterpret_cast<const Win::TOKEN_GROUPS*>(groups.data());
-  bool found = false;
-  for (Win::DWORD i = 0; i < list->GroupCount && !found; ++i) {
-    found = Win::EqualSid(list->Groups[i].Sid, administrators) != 0;
-  }
-  Win::FreeSid(administrators);
-  return found;
-}
-
-bool IsXPOrLater() {
-  Win::OSVERSIONINFOA info{};
-  info.dwOSVersionInfoSize = sizeof info;
-  if (!Win::GetVersionExA(&info)) return false;
-  return info.dwPlatformId == Win::VER_PLATFORM_WIN32_NT &&
-         (info.dwMajorVersion > 5 || (info.dwMajorVersion == 5 && info.dwMinorVersion >= 1));
+  return IsAdmin(GroupsOf(list));
 }
 
 void EnableDropShadow(Win::HWND window) {
-  if (!IsXPOrLater()) return;
+  Win::OSVERSIONINFOA info{};
+  info.dwOSVersionInfoSize = sizeof info;
+  if (!Win::GetVersionExA(&info) || !IsXPOrLater(info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion)) return;
   Win::DWORD style = Win::GetClassLongA(window, Win::GCL_STYLE);
   Win::SetClassLongA(window, Win::GCL_STYLE, static_cast<Win::LONG>(style | Win::CS_DROPSHADOW));
 }
