@@ -136,6 +136,7 @@ TLineReport CheckLine(int number, const std::string& line, TLineLookups& lookups
   switch (listLine.Kind) {
     case TLineKind::Blank:
     case TLineKind::Comment:
+    case TLineKind::Unreachable:
       break;
     case TLineKind::Pause:
       report.Action = TAction::Pause;

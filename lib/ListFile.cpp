@@ -85,6 +85,25 @@ TListLine ClassifyListLine(std::string line) {
   return result;
 }
 
+TDecodedLine TLineDecoder::Decode(std::string line) {
+  if (encode_ == nullptr) return {std::move(line)};
+  if (firstLine_ && line.starts_with(Unicode::kUtf8Bom)) {
+    utf8File_ = true;
+    line.erase(0, Unicode::kUtf8Bom.size());
+  }
+  firstLine_ = false;
+  if (!utf8File_ && !Unicode::IsUtf8Text(line)) return {std::move(line)};
+  Unicode::TAnsiText ansi = Unicode::AnsiFromUtf16(Unicode::Utf16FromUtf8(line), encode_);
+  return {std::move(ansi.Text), true, ansi.Lacking};
+}
+
+TListLine ClassifyDecodedLine(TDecodedLine line) {
+  TListLine result = ClassifyListLine(std::move(line.Text));
+  result.ReadAsUtf8 = line.Utf8;
+  if (line.Lacking && result.Kind == TLineKind::Command) result.Kind = TLineKind::Unreachable;
+  return result;
+}
+
 std::string CommandLineOf(const TListLine& line, std::string (*browserPath)(),
                           std::string (*expand)(const std::string& text)) {
   if (line.Kind == TLineKind::WebAddress) return TinyUtils::QuoteProgramPath(browserPath()) + " " + line.Text;

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 
+#include "Unicode.h"
 #include "platform/WinTypes.h"
 
 // Whether the launcher executes a file of this name: extension ".txt", ".vlf" or ".url",
@@ -63,6 +64,8 @@ enum class TLineKind {
   Pause,       // begins with "wait=" in any letter case
   WebAddress,  // after an optional "url=": begins with exactly "http:" or "www."
   Command,     // anything else, after an optional "url="
+  Unreachable,  // a command read as UTF-8 that holds a character the code page lacks: no
+                // ANSI name can reach that file or program, so it is not run
 };
 
 // What the launcher makes of one line.
@@ -80,6 +83,8 @@ struct TListLine {
   // WebAddress and Command: the text after a "url=" prefix, which is removed once and not
   // trimmed again.
   bool HadUrlPrefix = false;
+  // The line was read as UTF-8 (see TLineDecoder).
+  bool ReadAsUtf8 = false;
   std::string Text;
 
   bool Capped() const { return Value > kLongestPause; }
@@ -87,6 +92,33 @@ struct TListLine {
 
 // Classifies one line as read (not yet trimmed); a line handed over is trimmed in place.
 TListLine ClassifyListLine(std::string line);
+
+// A line brought to the ANSI code page by TLineDecoder.
+struct TDecodedLine {
+  std::string Text;
+  bool Utf8 = false;     // read as UTF-8
+  bool Lacking = false;  // it held a character the code page lacks, written in percent form
+};
+
+// Brings the lines of one list file to the ANSI code page, one at a time, so memory does not
+// grow with the file. A file that begins with the UTF-8 byte-order mark loses the mark and
+// has every line read as UTF-8 (Notepad's "UTF-8 with BOM"); in any other file a line is read
+// as UTF-8 when it is valid UTF-8 holding a multi-byte sequence, and as it is otherwise.
+// Without an encoder (a platform that cannot convert) every line is read as it is.
+class TLineDecoder {
+ public:
+  explicit TLineDecoder(Unicode::TAnsiEncoder encode) : encode_(encode) {}
+  TDecodedLine Decode(std::string line);
+
+ private:
+  Unicode::TAnsiEncoder encode_;
+  bool firstLine_ = true;
+  bool utf8File_ = false;
+};
+
+// Classifies a decoded line as ClassifyListLine does; a command that held a character the
+// code page lacks is Unreachable. An address keeps the percent form, as browsers send it.
+TListLine ClassifyDecodedLine(TDecodedLine line);
 
 // The text the launcher hands to RunCommand, and to the shell when that fails: for a web
 // address the default browser's path (quoted when it holds a blank), a blank and the

@@ -8,6 +8,7 @@
 #include "win32/Launcher.h"
 #include "win32/FileSource.h"
 #include "win32/Shell.h"
+#include "win32/TextMapping.h"
 
 namespace {
 
@@ -17,6 +18,7 @@ void ExecuteLine(const TListLine& line) {
   switch (line.Kind) {
     case TLineKind::Blank:
     case TLineKind::Comment:
+    case TLineKind::Unreachable:
       return;
     case TLineKind::Pause:
       if (line.Milliseconds > 0) Win::Sleep(line.Milliseconds);
@@ -37,8 +39,9 @@ void ExecuteListFile(const std::string& path) {
   if (file == Win::INVALID_HANDLE_VALUE) EndWithError(Win::GetLastError());
   TFileSource source(file);
   TLineReader reader(source);
+  TLineDecoder decoder(TinyUtils::UnicodeEncoder());
   std::string line;
-  while (reader.ReadLine(line) == TReadResult::Line) ExecuteLine(ClassifyListLine(std::move(line)));
+  while (reader.ReadLine(line) == TReadResult::Line) ExecuteLine(ClassifyDecodedLine(decoder.Decode(std::move(line))));
   if (source.Error() != 0) EndWithError(source.Error());
   if (!Win::CloseHandle(file)) EndWithError(Win::GetLastError());
 }

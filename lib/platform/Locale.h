@@ -23,6 +23,10 @@ int GetSystemMetrics(int index);
 // Count of UTF-16 units written, or needed when wideSize is 0 (the zero included for a
 // length of -1); 0 on failure (ERROR_INSUFFICIENT_BUFFER when wide is too small).
 int MultiByteToWideChar(UINT codePage, DWORD flags, const char* text, int length, WCHAR* wide, int wideSize);
+// Count of bytes written, or needed when size is 0; 0 on failure. usedDefault, when given,
+// tells whether a character had no form in the code page (the default character was written).
+int WideCharToMultiByte(UINT codePage, DWORD flags, const WCHAR* wide, int wideLength, char* text, int size,
+                        const char* defaultChar, BOOL* usedDefault);
 // Zero on failure; the caller sets dwOSVersionInfoSize first.
 BOOL GetVersionExA(OSVERSIONINFOA* info);
 

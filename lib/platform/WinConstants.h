@@ -83,6 +83,7 @@ constexpr LCTYPE LOCALE_IDEFAULTANSICODEPAGE = 0x1004;
 constexpr DWORD LCMAP_HALFWIDTH = 0x00400000;
 constexpr int SM_DBCSENABLED = 42;
 constexpr UINT CP_ACP = 0;
+constexpr DWORD WC_NO_BEST_FIT_CHARS = 0x400;
 
 // Console and messages.
 constexpr DWORD STD_INPUT_HANDLE = static_cast<DWORD>(-10);

@@ -1,6 +1,7 @@
 // Windows only: TinyUtils, text through the platform's case, width and Unicode calls.
 #include "win32/TextMapping.h"
 
+#include "Startup.h"
 #include "platform/Locale.h"
 #include "platform/Process.h"
 #include "platform/WinConstants.h"
@@ -36,6 +37,20 @@ std::string ToHalfWidth(const std::string& text) {
   if (count <= 0) return {};
   buffer.resize(static_cast<std::size_t>(count) - 1);
   return buffer;
+}
+
+bool AnsiOf(std::u16string_view character, std::string& ansi) {
+  char bytes[8];
+  Win::BOOL usedDefault = Win::FALSE;
+  int count = Win::WideCharToMultiByte(Win::CP_ACP, Win::WC_NO_BEST_FIT_CHARS, character.data(),
+                                       static_cast<int>(character.size()), bytes, sizeof bytes, nullptr, &usedDefault);
+  if (count <= 0 || usedDefault) return false;
+  ansi.append(bytes, static_cast<std::size_t>(count));
+  return true;
+}
+
+Unicode::TAnsiEncoder UnicodeEncoder() {
+  return PlatformId == static_cast<std::int32_t>(Win::VER_PLATFORM_WIN32_NT) ? AnsiOf : nullptr;
 }
 
 std::size_t WideLength(const std::string& text) {

@@ -2,6 +2,7 @@
 // form of what the code page lacks.
 #include <gtest/gtest.h>
 
+#include "ListFile.h"
 #include "Unicode.h"
 
 namespace {
@@ -59,6 +60,46 @@ TEST(AnsiFromUtf16, WritesWhatTheCodePageLacksInPercentForm) {
     Unicode::TAnsiText result = Unicode::AnsiFromUtf16(text, AsciiAndA);
     EXPECT_EQ(result.Text, ansi) << ::testing::PrintToString(ansi);
     EXPECT_EQ(result.Lacking, lacking) << ::testing::PrintToString(ansi);
+  }
+}
+
+TEST(TLineDecoder, ReadsAMarkedFileAsUtf8AndOtherLinesEachOnItsOwn) {
+  struct Row {
+    std::vector<std::string> lines;
+    std::vector<std::string> expected;  // the text, then "u" when read as UTF-8, "!" when lacking
+  };
+  const Row rows[] = {
+      {{"http://a.example/", "\x82\xA0"}, {"http://a.example/", "\x82\xA0"}},  // code page 932 stays
+      {{"\xEF\xBB\xBFhttp://a/\xE3\x81\x82", "x"}, {"http://a/\x82\xA0 u", "x u"}},
+      {{"\xEF\xBB\xBF\x82\xA0"}, {"%EF%BF%BD%EF%BF%BD u!"}},  // a marked file's invalid bytes
+      {{"x", "\xEF\xBB\xBFy"}, {"x", "%EF%BB%BFy u!"}},  // later, a mark is a character
+      {{"http://e/\xC3\xBC", "C:\\\xC3\xBC.txt"}, {"http://e/%C3%BC u!", "C:\\%C3%BC.txt u!"}},
+  };
+  for (const Row& row : rows) {
+    TLineDecoder decoder(AsciiAndA);
+    std::vector<std::string> decoded;
+    for (const std::string& line : row.lines) {
+      TDecodedLine result = decoder.Decode(line);
+      decoded.push_back(result.Text + (result.Utf8 ? " u" : "") + (result.Lacking ? "!" : ""));
+    }
+    EXPECT_EQ(decoded, row.expected) << ::testing::PrintToString(row.lines);
+  }
+  TLineDecoder withoutConversion(nullptr);
+  EXPECT_EQ(withoutConversion.Decode("\xEF\xBB\xBFx\xC3\xBC").Text, "\xEF\xBB\xBFx\xC3\xBC");
+}
+
+TEST(ClassifyDecodedLine, DoesNotRunACommandThatHeldALackingCharacter) {
+  const std::tuple<TDecodedLine, TLineKind, bool> rows[] = {
+      {{"C:\\%C3%BC.txt", true, true}, TLineKind::Unreachable, true},
+      {{"url=http://e/%C3%BC", true, true}, TLineKind::WebAddress, true},
+      {{"C:\\\x82\xA0.txt", true, false}, TLineKind::Command, true},
+      {{"; %C3%BC", true, true}, TLineKind::Comment, true},
+      {{"notepad", false, false}, TLineKind::Command, false},
+  };
+  for (const auto& [line, kind, utf8] : rows) {
+    TListLine result = ClassifyDecodedLine(line);
+    EXPECT_EQ(result.Kind, kind) << line.Text;
+    EXPECT_EQ(result.ReadAsUtf8, utf8) << line.Text;
   }
 }
 

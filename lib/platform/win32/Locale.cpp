@@ -22,6 +22,11 @@ int GetSystemMetrics(int index) { return ::GetSystemMetrics(index); }
 int MultiByteToWideChar(UINT codePage, DWORD flags, const char* text, int length, WCHAR* wide, int wideSize) {
   return ::MultiByteToWideChar(codePage, flags, text, length, reinterpret_cast<wchar_t*>(wide), wideSize);
 }
+int WideCharToMultiByte(UINT codePage, DWORD flags, const WCHAR* wide, int wideLength, char* text, int size,
+                        const char* defaultChar, BOOL* usedDefault) {
+  return ::WideCharToMultiByte(codePage, flags, reinterpret_cast<const wchar_t*>(wide), wideLength, text, size,
+                               defaultChar, reinterpret_cast<::BOOL*>(usedDefault));
+}
 BOOL GetVersionExA(OSVERSIONINFOA* info) { return ::GetVersionExA(As<::OSVERSIONINFOA>(info)); }
 
 }  // namespace Win
