@@ -2,6 +2,8 @@
 // - the reader gives what a reference split gives: each line up to a line feed, carriage
 //   returns no part of it, the last one needing no line end; a Ctrl-Z where a line would
 //   begin on its own (the launcher stops there, the checker reads on past it);
+// - read as UTF-8 (the first line with a byte-order mark makes every line so), a line comes to
+//   the code page (here ASCII) with what it lacks in percent form, and only then is marked so;
 // - every line is classified as its trimmed text says (blank, comment, pause with its
 //   number read by the reference, web address or command after an optional "url="), and
 //   its command line is the browser's quoted path and the address, or the expanded text.
@@ -73,6 +75,28 @@ void CheckLine(const std::string& line) {
   FUZZ_CHECK(classified.Kind == kind);
 }
 
+// A code page of ASCII alone.
+bool Ascii(std::u16string_view character, std::string& ansi) {
+  if (character.size() != 1 || character[0] >= 0x80) return false;
+  ansi += static_cast<char>(character[0]);
+  return true;
+}
+
+void CheckDecoding(const std::vector<std::string>& lines) {
+  TLineDecoder decoder(Ascii);
+  bool marked = !lines.empty() && lines[0].starts_with(Unicode::kUtf8Bom);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    TDecodedLine decoded = decoder.Decode(lines[i]);
+    std::string_view text = lines[i];
+    if (i == 0 && marked) text.remove_prefix(Unicode::kUtf8Bom.size());
+    auto high = [](char c) { return (c & 0x80) != 0; };
+    FUZZ_CHECK(decoded.Utf8 == (marked || Unicode::IsUtf8Text(lines[i])));
+    FUZZ_CHECK(decoded.Utf8 ? decoded.Lacking == std::any_of(text.begin(), text.end(), high)
+                            : decoded.Text == lines[i] && !decoded.Lacking);
+    if (decoded.Utf8) FUZZ_CHECK(std::none_of(decoded.Text.begin(), decoded.Text.end(), high));
+  }
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::string content(reinterpret_cast<const char*>(data), size);
   TChunks source(content, size > 0 ? 1 + data[0] % 64 : 1);
@@ -84,5 +108,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   FUZZ_CHECK(read == ReferenceRead(content));
   for (const std::string& each : read) CheckLine(each);
+  CheckDecoding(read);
   return 0;
 }
