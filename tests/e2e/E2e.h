@@ -1,145 +1,437 @@
-// Windows only: helpers of the end-to-end tests, which run the real programs under Wine:
-// temporary folders, starting a program and waiting for its exit code, registry values
-// set for the length of a test, and the probe programs that stand in for the browser.
+// Windows only: helpers of the end-to-end tests and the package check, which run the real
+// programs under Wine: files and temporary folders, copies of the programs, starting a
+// program and waiting for its exit code, registry values set for the length of a test, the
+// settings dialog, Send To, the clipboard, and the probe programs that stand in for the
+// browser. The build names the programs (VORLA_*_EXE) and the source tree.
 #pragma once
 
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
+#include <shellapi.h>
+#include <shlobj.h>
+#include <shlwapi.h>
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+#include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
+#include "settings/Resource.h"
+
 namespace E2e {
 
-// Vorla.exe as built in this tree.
-std::string LauncherPath();
-// VLOption.exe as built in this tree, beside Vorla.exe.
-std::string SettingsPath();
-// VLCheck.exe as built in this tree.
-std::string CheckerPath();
-// A file of the source tree, named from its root with "/" ("examples/sample.vlf").
-std::string SourcePath(const std::string& path);
-// The probe programs built beside the test program (see probe/Probe.cpp).
-std::string ProbePath();
-std::string ConsoleProbePath();
+using Strings = std::vector<std::string>;
 
-// A new, empty folder of the test's own (ending in a backslash), removed with its content.
+// A path of the build's host as Wine shows it: the host's root is drive Z:.
+inline std::string WinePath(std::string hostPath) {
+  std::replace(hostPath.begin(), hostPath.end(), '/', '\\');
+  return "Z:" + hostPath;
+}
+
+// The programs as built in this tree, all three in one folder.
+inline std::string LauncherPath() { return WinePath(VORLA_LAUNCHER_EXE); }
+inline std::string SettingsPath() { return WinePath(VORLA_SETTINGS_EXE); }
+inline std::string CheckerPath() { return WinePath(VORLA_CHECKER_EXE); }
+// A file of the source tree, named from its root with "/" ("examples/sample.vlf").
+inline std::string SourcePath(const std::string& path) { return WinePath(VORLA_SOURCE_DIR "/" + path); }
+
+// The probe programs built beside the test program (see probe/Probe.cpp): a window program
+// that reaches input idle and a console program.
+inline std::string ProbePath(const char* name = "vorla_probe.exe") {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, sizeof path);
+  std::string own = path;
+  return own.substr(0, own.rfind('\\') + 1) + name;
+}
+inline std::string ConsoleProbePath() { return ProbePath("vorla_probe_console.exe"); }
+
+inline std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
+
+// The text as UTF-16, read in the ANSI code page.
+inline std::wstring Wide(const std::string& text) {
+  std::wstring wide(text.size(), L'\0');
+  wide.resize(MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                                  static_cast<int>(wide.size())));
+  return wide;
+}
+
+// The bytes of a file; empty when it cannot be read.
+inline std::string ReadAll(const std::string& path) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                            0, nullptr);
+  std::string content(file != INVALID_HANDLE_VALUE ? GetFileSize(file, nullptr) : 0, '\0');
+  DWORD count = 0;
+  ReadFile(file, content.data(), static_cast<DWORD>(content.size()), &count, nullptr);
+  CloseHandle(file);
+  return content.substr(0, count);
+}
+
+// Writes a file, making the folders on its way (a path ending in a backslash makes only
+// them); its path.
+inline std::string WriteAll(const std::string& path, const std::string& bytes) {
+  for (std::size_t slash = path.find('\\', 3); slash != std::string::npos; slash = path.find('\\', slash + 1)) {
+    CreateDirectoryA(path.substr(0, slash).c_str(), nullptr);
+  }
+  if (path.ends_with('\\')) return path;
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  DWORD written = 0;
+  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(file);
+  return path;
+}
+
+// Removes a folder (ending in a backslash) with everything in it.
+inline void RemoveTree(const std::string& folder) {
+  std::string from = folder.substr(0, folder.size() - 1) + '\0' + '\0';
+  SHFILEOPSTRUCTA operation{nullptr, FO_DELETE, from.c_str(), nullptr, FOF_NO_UI, FALSE, nullptr, nullptr};
+  SHFileOperationA(&operation);
+}
+
+// Bytes of a fixed pseudo-random sequence.
+inline std::string RandomBytes(std::size_t count, unsigned seed) {
+  std::mt19937 generator(seed);
+  std::string bytes(count, '\0');
+  for (char& byte : bytes) byte = static_cast<char>(generator() & 0xFF);
+  return bytes;
+}
+
+// The bytes of tests/e2e/data/<name> with each "{key}" replaced by its value.
+inline std::string ExpectedText(const std::string& name, const std::map<std::string, std::string>& values) {
+  std::string text = ReadAll(SourcePath("tests/e2e/data/" + name));
+  for (const auto& [key, value] : values) {
+    for (std::size_t at = 0; (at = text.find("{" + key + "}", at)) != std::string::npos; at += value.size()) {
+      text.replace(at, key.size() + 2, value);
+    }
+  }
+  return text;
+}
+
+// A new, empty folder of the test's own (its path ends in a backslash), removed with its content.
 class TempFolder {
  public:
-  TempFolder();
-  ~TempFolder();
+  TempFolder() {
+    static int count = 0;
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    path_ = std::string(temp) + "vorla-e2e-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++count);
+    RemoveTree(path_ += "\\");
+    CreateDirectoryA(path_.c_str(), nullptr);
+  }
+  ~TempFolder() { RemoveTree(path_); }
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
 
   const std::string& Path() const { return path_; }
-  // Writes a file below the folder (its folders are made); returns its full path.
-  std::string Write(const std::string& name, const std::string& content) const;
-  // Makes a folder below the folder; returns its full path.
-  std::string MakeFolder(const std::string& name) const;
+  // Writes a file below the folder, or makes a folder when name ends in a backslash; its full path.
+  std::string Write(const std::string& name, const std::string& content = "") const {
+    return WriteAll(path_ + name, content);
+  }
 
  private:
   std::string path_;
 };
 
-// A started program; its handles are closed with it.
+// Vorla.exe and VLOption.exe copied into a folder "表示" (the second byte of 表 is a
+// backslash), with a Vorla.ini of these bytes when given.
+class Installation {
+ public:
+  explicit Installation(const std::optional<std::string>& settings = std::nullopt) {
+    temp_.Write("表示\\");
+    CopyFileA(LauncherPath().c_str(), Launcher().c_str(), FALSE);
+    CopyFileA(SettingsPath().c_str(), Settings().c_str(), FALSE);
+    if (settings) WriteAll(Folder() + "Vorla.ini", *settings);
+  }
+  std::string Folder() const { return temp_.Path() + "表示\\"; }
+  std::string Launcher() const { return Folder() + "Vorla.exe"; }
+  std::string Settings() const { return Folder() + "VLOption.exe"; }
+  // The clipboard option as the platform reads Vorla.ini; "(none)" without one.
+  std::string Option() const {
+    char value[64] = {};
+    GetPrivateProfileStringA("Option", "ExecuteURLInClipboard", "(none)", value, sizeof value,
+                             (Folder() + "Vorla.ini").c_str());
+    return value;
+  }
+
+ private:
+  TempFolder temp_;
+};
+
+// A started program; its handles are closed with it, and it is ended when still running.
 class Process {
  public:
-  explicit Process(const std::string& commandLine);
-  ~Process();
+  // With an output handle, the program's standard output and error go there and it gets
+  // no standard input.
+  explicit Process(const std::string& commandLine, DWORD creationFlags = 0, HANDLE output = nullptr) {
+    STARTUPINFOA startupInfo{};
+    startupInfo.cb = sizeof startupInfo;
+    startupInfo.dwFlags = output != nullptr ? STARTF_USESTDHANDLES : 0;
+    startupInfo.hStdOutput = startupInfo.hStdError = output;
+    std::string line = commandLine;
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, output != nullptr, creationFlags, nullptr, nullptr,
+                        &startupInfo, &info_)) {
+      info_ = PROCESS_INFORMATION{};
+    }
+  }
+  ~Process() {
+    if (!Started()) return;
+    Wait(0);
+    CloseHandle(info_.hThread);
+    CloseHandle(info_.hProcess);
+  }
   Process(const Process&) = delete;
   Process& operator=(const Process&) = delete;
 
   bool Started() const { return info_.hProcess != nullptr; }
-  bool Running() const;
-  // The largest working set the program has had so far, in bytes; 0 when it cannot be read
-  // (as after its end under Wine).
-  SIZE_T PeakWorkingSet() const;
+  bool Running() const { return Started() && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
+  DWORD Id() const { return info_.dwProcessId; }
   // Waits for the end and gives the exit code; after timeoutMs the program is ended and
   // the result is STILL_ACTIVE (259).
-  DWORD Wait(DWORD timeoutMs = 60000);
+  DWORD Wait(DWORD timeoutMs = 60000) {
+    DWORD exitCode = STILL_ACTIVE;
+    if (Started() && WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0) {
+      TerminateProcess(info_.hProcess, STILL_ACTIVE);
+      WaitForSingleObject(info_.hProcess, 5000);
+    }
+    if (Started()) GetExitCodeProcess(info_.hProcess, &exitCode);
+    return exitCode;
+  }
 
  private:
   PROCESS_INFORMATION info_{};
 };
 
 // Runs Vorla.exe with the arguments to its end; its exit code.
-DWORD RunLauncher(const std::string& arguments);
-// What a console program wrote to its standard output, and its exit code.
+inline DWORD RunLauncher(const std::string& arguments) {
+  return Process(Quoted(LauncherPath()) + " " + arguments).Wait();
+}
+
+// What a console program wrote, and its exit code.
 struct Output {
   DWORD exitCode;
   std::string text;
 };
-// Runs the command line to its end without a console: standard output into a pipe,
-// standard input from NUL.
-Output RunCaptured(const std::string& commandLine);
+// Runs the command line to its end without a console (so it waits for no key), its output into a pipe.
+inline Output RunCaptured(const std::string& commandLine) {
+  SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+  HANDLE readEnd = nullptr, writeEnd = nullptr;
+  CreatePipe(&readEnd, &writeEnd, &inherited, 0);
+  SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+  Process program(commandLine, DETACHED_PROCESS, writeEnd);
+  CloseHandle(writeEnd);
+  Output output{STILL_ACTIVE, ""};
+  char buffer[4096];
+  DWORD count = 0;
+  while (program.Started() && ReadFile(readEnd, buffer, sizeof buffer, &count, nullptr) && count > 0) {
+    output.text.append(buffer, count);
+  }
+  CloseHandle(readEnd);
+  output.exitCode = program.Wait();
+  return output;
+}
 
-// The path in double quotes.
-std::string Quoted(const std::string& path);
-// The bytes of a file; empty when it cannot be read.
-std::string ReadAll(const std::string& path);
+// The type and bytes of a key's default value as stored; nothing when it cannot be read.
+inline std::optional<std::pair<DWORD, std::string>> ReadRegistryValue(HKEY root, const std::string& keyPath) {
+  HKEY key;
+  if (RegOpenKeyExA(root, keyPath.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return std::nullopt;
+  DWORD type = 0, size = 0;
+  LONG result = RegQueryValueExA(key, "", nullptr, &type, nullptr, &size);
+  std::string data(size, '\0');
+  if (result == ERROR_SUCCESS) {
+    result = RegQueryValueExA(key, "", nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size);
+  }
+  RegCloseKey(key);
+  return result == ERROR_SUCCESS ? std::optional(std::pair(type, data.substr(0, size))) : std::nullopt;
+}
 
-// A registry key's string value set for the life of this object; then the key is as it was.
+// The default value of a key under HKEY_CLASSES_ROOT, its zero included; "(none)" without
+// a string there.
+inline std::string ClassesValue(const std::string& keyPath) {
+  auto value = ReadRegistryValue(HKEY_CLASSES_ROOT, keyPath);
+  return value && value->first == REG_SZ ? value->second : "(none)";
+}
+
+// A key's default value set for the life of this object (a string's zero only when data
+// ends in one); then the value is as it was. Keys it has to make stay.
 class ScopedRegistryValue {
  public:
-  ScopedRegistryValue(HKEY root, const std::string& keyPath, const std::string& valueName, const std::string& text);
-  // A value of any type with exactly these bytes (a string's zero only when data ends in one).
-  ScopedRegistryValue(HKEY root, const std::string& keyPath, const std::string& valueName, DWORD type,
-                      const std::string& data);
-  ~ScopedRegistryValue();
+  ScopedRegistryValue(HKEY root, const std::string& keyPath, DWORD type, const std::string& data)
+      : root_(root), keyPath_(keyPath), old_(ReadRegistryValue(root, keyPath)) {
+    RegSetKeyValueA(root, keyPath.c_str(), "", type, data.data(), static_cast<DWORD>(data.size()));
+  }
+  // A string value.
+  ScopedRegistryValue(HKEY root, const std::string& keyPath, const std::string& text)
+      : ScopedRegistryValue(root, keyPath, REG_SZ, text + '\0') {}
+  ~ScopedRegistryValue() {
+    if (old_) {
+      RegSetKeyValueA(root_, keyPath_.c_str(), "", old_->first, old_->second.data(),
+                      static_cast<DWORD>(old_->second.size()));
+    } else {
+      RegDeleteKeyValueA(root_, keyPath_.c_str(), "");
+    }
+  }
   ScopedRegistryValue(const ScopedRegistryValue&) = delete;
   ScopedRegistryValue& operator=(const ScopedRegistryValue&) = delete;
 
  private:
   HKEY root_;
-  std::string keyPath_, valueName_;
-  std::vector<std::string> createdKeys_;  // deepest last
-  bool hadValue_ = false;
-  DWORD oldType_ = 0;
-  std::string oldData_;
+  std::string keyPath_;
+  std::optional<std::pair<DWORD, std::string>> old_;
 };
 
-// The caption of the settings dialog and of its question box.
-extern const char* const kSettingsCaption;
-// The top-level window with the settings caption that holds a control of this id, once it
-// is shown; null when none comes within the time.
-HWND AwaitSettingsWindow(int controlId, DWORD timeoutMs = 20000);
-// Clicks a control and waits until the dialog has handled the click.
-void Click(HWND dialog, int control);
-// Presses a button and lets the dialog go on with what it does then.
-void Press(HWND dialog, int button);
+// The settings dialog: its caption (also its question box's) and its check boxes.
+inline const char* const kSettingsCaption = "Vorla 動作設定";
+constexpr int kAssociateBox = IDC_ASSOCIATE, kSendToBox = IDC_SENDTO, kClipboardBox = IDC_CLIPBOARD;
 
-// Puts text, ended by a zero byte, on the clipboard as CF_TEXT, as any program would.
-void PutClipboardText(const std::string& text);
+// The top-level window with the settings caption that holds a control of this id, once it
+// is shown; null when none comes within 20 s.
+inline HWND AwaitSettingsWindow(int controlId) {
+  for (int attempt = 0; attempt < 400; ++attempt, Sleep(50)) {
+    HWND window = FindWindowA("#32770", kSettingsCaption);
+    if (window != nullptr && GetDlgItem(window, controlId) != nullptr && IsWindowVisible(window)) return window;
+  }
+  return nullptr;
+}
+// Clicks a control and waits until the dialog has handled the click.
+inline void Click(HWND dialog, int control) { SendMessageA(GetDlgItem(dialog, control), BM_CLICK, 0, 0); }
+// Presses a button and lets the dialog go on with what it does then.
+inline void Press(HWND dialog, int button) { PostMessageA(GetDlgItem(dialog, button), BM_CLICK, 0, 0); }
+// A run of VLOption.exe as a user makes it: the boxes as the dialog opened and after the
+// clicks (none when no dialog came), whether the association's box could be clicked, and
+// the exit code. The boxes in the order of their ids.
+struct SettingsRun {
+  std::vector<bool> opened, clicked;
+  bool associationEnabled = false;
+  DWORD exitCode = STILL_ACTIVE;
+};
+// Runs the settings program, clicks these boxes, then ends the dialog (with OK unless told otherwise).
+inline SettingsRun RunSettings(const std::string& settingsProgram, const std::vector<int>& boxes,
+                               void (*end)(HWND dialog) = nullptr) {
+  auto checks = [](HWND dialog) {
+    return std::vector<bool>{IsDlgButtonChecked(dialog, kAssociateBox) == BST_CHECKED,
+                             IsDlgButtonChecked(dialog, kSendToBox) == BST_CHECKED,
+                             IsDlgButtonChecked(dialog, kClipboardBox) == BST_CHECKED};
+  };
+  Process program(Quoted(settingsProgram));
+  SettingsRun run;
+  if (HWND dialog = AwaitSettingsWindow(kAssociateBox)) {
+    run.opened = checks(dialog);
+    run.associationEnabled = IsWindowEnabled(GetDlgItem(dialog, kAssociateBox));
+    for (int box : boxes) Click(dialog, box);
+    run.clicked = checks(dialog);
+    end != nullptr ? end(dialog) : Press(dialog, IDOK);
+  }
+  run.exitCode = program.Wait();
+  return run;
+}
 
 // The user's Send To folder, ending in a backslash.
-std::string SendToFolder();
+inline std::string SendToFolder() {
+  char path[MAX_PATH + 1] = {};
+  SHGetSpecialFolderPathA(nullptr, path, CSIDL_SENDTO, FALSE);
+  return std::string(path) + "\\";
+}
+
+// A shell link file as the shell's link object reads it, one field a line: target,
+// arguments, working folder, icon and its index, show command; empty when it cannot be read.
+inline std::string ReadShellLink(const std::string& path) {
+  const CLSID shellLinkClass = {0x00021401, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+  CoInitialize(nullptr);
+  IShellLinkA* link = nullptr;
+  IPersistFile* file = nullptr;
+  std::string fields;
+  if (SUCCEEDED(CoCreateInstance(shellLinkClass, nullptr, CLSCTX_INPROC_SERVER, __uuidof(IShellLinkA),
+                                 reinterpret_cast<void**>(&link))) &&
+      SUCCEEDED(link->QueryInterface(__uuidof(IPersistFile), reinterpret_cast<void**>(&file))) &&
+      SUCCEEDED(file->Load(Wide(path).c_str(), STGM_READ))) {
+    char text[4][MAX_PATH + 1] = {};
+    int iconIndex = -1, showCommand = -1;
+    link->GetPath(text[0], sizeof text[0], nullptr, SLGP_UNCPRIORITY);
+    link->GetArguments(text[1], sizeof text[1]);
+    link->GetWorkingDirectory(text[2], sizeof text[2]);
+    link->GetIconLocation(text[3], sizeof text[3], &iconIndex);
+    // From the file's header (offset 0x3C): Wine's GetShowCmd answers 1 after Load, whatever the file holds.
+    std::memcpy(&showCommand, ReadAll(path).append(0x40, '\0').data() + 0x3C, sizeof showCommand);
+    fields = std::string(text[0]) + "\n" + text[1] + "\n" + text[2] + "\n" + text[3] + "," + std::to_string(iconIndex) +
+             "\n" + std::to_string(showCommand);
+  }
+  if (file != nullptr) file->Release();
+  if (link != nullptr) link->Release();
+  CoUninitialize();
+  return fields;
+}
+
+// Puts text, ended by a zero byte, on the clipboard as CF_TEXT, as any program would.
+inline void PutClipboardText(const std::string& text) {
+  ASSERT_TRUE(OpenClipboard(nullptr)) << "no clipboard: is there an X display?";
+  EmptyClipboard();
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  std::memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
+  GlobalUnlock(block);
+  EXPECT_NE(SetClipboardData(CF_TEXT, block), nullptr);
+  CloseClipboard();
+}
 
 // One start of a probe program, as it logged it.
 struct ProbeStart {
   unsigned long long timeMs;
-  std::string program;
-  std::string commandLine;
-  // The command line after the program's name and the blanks that follow it.
-  std::string Arguments() const;
+  std::string program, commandLine;
+  // The command line after the program's name and the blank that follows it.
+  std::string Arguments() const { return PathGetArgsA(commandLine.c_str()); }
+  // The shell quotes the text it hands on ("%1" in quotes); the launcher does not.
+  bool ByShell() const { return Arguments().starts_with('"'); }
 };
 
 // The probe registered as the browser for the life of this object: the command of
 // "http\shell\open\command" (and of https), with the log in a folder of its own.
 class ProbeBrowser {
  public:
-  explicit ProbeBrowser(const std::string& browserPath = ProbePath());
-  ~ProbeBrowser();
-  const std::string& LogPath() const { return logPath_; }
-  std::vector<ProbeStart> Starts() const;
-  // Waits until at least count starts are logged (or timeoutMs passed), then as long
-  // again as settleMs, for starts that might still come; gives them all.
-  std::vector<ProbeStart> AwaitStarts(std::size_t count, DWORD settleMs, DWORD timeoutMs = 10000) const;
-  // The arguments of every start, in order.
-  std::vector<std::string> Arguments() const;
+  explicit ProbeBrowser(const std::string& browserPath = ProbePath())
+      : http_(HKEY_CLASSES_ROOT, "http\\shell\\open\\command", Quoted(browserPath) + " \"%1\""),
+        https_(HKEY_CLASSES_ROOT, "https\\shell\\open\\command", Quoted(browserPath) + " \"%1\"") {
+    // The programs the launcher starts inherit the test program's environment.
+    SetEnvironmentVariableA("VORLA_PROBE_LOG", logPath_.c_str());
+  }
+  ~ProbeBrowser() { SetEnvironmentVariableA("VORLA_PROBE_LOG", nullptr); }
+
+  // Each line of the log: the time, the program and its command line, tab-separated.
+  std::vector<ProbeStart> Starts() const {
+    std::vector<ProbeStart> starts;
+    std::string content = ReadAll(logPath_);
+    for (std::size_t begin = 0, end; (end = content.find("\r\n", begin)) != std::string::npos; begin = end + 2) {
+      std::string line = content.substr(begin, end - begin);
+      std::size_t tab1 = line.find('\t'), tab2 = line.find('\t', tab1 + 1);
+      starts.push_back({std::stoull(line), line.substr(tab1 + 1, tab2 - tab1 - 1), line.substr(tab2 + 1)});
+    }
+    return starts;
+  }
+  // Waits until at least count starts are logged (at most 10 s), then as long again as
+  // settleMs, for starts that might still come; gives them all.
+  std::vector<ProbeStart> AwaitStarts(std::size_t count, DWORD settleMs) const {
+    for (int attempt = 0; Starts().size() < count && attempt < 500; ++attempt) Sleep(20);
+    Sleep(settleMs);
+    return Starts();
+  }
+  // The arguments of every start, in order; of those the launcher made itself.
+  Strings Arguments() const { return ArgumentsOfStarts(true); }
+  Strings LauncherArguments() const { return ArgumentsOfStarts(false); }
 
  private:
+  Strings ArgumentsOfStarts(bool byShellToo) const {
+    Strings arguments;
+    for (const auto& start : Starts()) {
+      if (byShellToo || !start.ByShell()) arguments.push_back(start.Arguments());
+    }
+    return arguments;
+  }
+
   TempFolder logFolder_;
-  std::string logPath_;
+  std::string logPath_ = logFolder_.Path() + "probe.log";
   ScopedRegistryValue http_, https_;
 };
 

@@ -1,197 +1,145 @@
 // Windows only: Vorla.exe itself under Wine (a Japanese system, code page 932), with the
-// probe registered as the browser: list files run to their end, pauses, exit codes, a
-// second launcher, and the program's resources.
+// probe registered as the browser: the worked example run and checked, the arguments it
+// runs and passes over, a list file it cannot read, and many launchers at once.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <map>
+#include <memory>
 
 #include "E2e.h"
 
 using namespace E2e;
-using Strings = std::vector<std::string>;
 
 namespace {
 
-unsigned long long NowMs() {
-  FILETIME now;
-  GetSystemTimeAsFileTime(&now);
-  return ((static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime) / 10000;
+// data/worked-example.vlf and what its lines name: the browser, a probe in a folder with
+// blanks, beside a console program "Program.exe" that an unquoted path would start; the
+// console probe as %VORLA_E2E_PROGRAM%; as %VORLA_E2E_MEMO% a document of a file type of
+// the test's own (.vorlamemo), which the probe opens.
+class WorkedExample : public ::testing::Test {
+ protected:
+  WorkedExample() {
+    folder_.Write("Program Files\\Web Browser\\");
+    CopyFileA(ProbePath().c_str(), browserPath_.c_str(), FALSE);
+    CopyFileA(ConsoleProbePath().c_str(), (folder_.Path() + "Program.exe").c_str(), FALSE);
+    SetEnvironmentVariableA("VORLA_E2E_PROGRAM", ConsoleProbePath().c_str());
+    SetEnvironmentVariableA("VORLA_E2E_MEMO", memo_.c_str());
+  }
+  ~WorkedExample() override {
+    SetEnvironmentVariableA("VORLA_E2E_PROGRAM", nullptr);
+    SetEnvironmentVariableA("VORLA_E2E_MEMO", nullptr);
+    RegDeleteTreeA(HKEY_CLASSES_ROOT, ".vorlamemo");  // the keys that memoType_ and memoOpen_ made
+    RegDeleteTreeA(HKEY_CLASSES_ROOT, "VorlaE2EMemo");
+  }
+
+  TempFolder folder_;
+  ScopedRegistryValue memoType_{HKEY_CLASSES_ROOT, ".vorlamemo", "VorlaE2EMemo"};
+  ScopedRegistryValue memoOpen_{HKEY_CLASSES_ROOT, "VorlaE2EMemo\\shell\\open\\command",
+                                Quoted(ProbePath()) + " \"%1\""};
+  std::string browserPath_ = folder_.Path() + "Program Files\\Web Browser\\browser.exe";
+  ProbeBrowser browser_{browserPath_};
+  std::string memo_ = folder_.Write("memo.vorlamemo", "memo");
+  std::string list_ = SourcePath("tests/e2e/data/worked-example.vlf");
+};
+
+TEST_F(WorkedExample, TheLauncherRunsItInOrderWithItsPauses) {
+  ULONGLONG started = GetTickCount64();
+  EXPECT_EQ(RunLauncher(Quoted(list_)), 0u);
+  EXPECT_GE(GetTickCount64() - started, 10500u - 20u);  // wait=500 and WAIT=20000, which pauses 10000 ms
+  // The launcher waits for the window programs it starts; the shell and a console program
+  // may log later. A second start of the console program would come too.
+  std::map<std::string, unsigned long long> startedAt;
+  Strings byLauncher, byShell;
+  for (const auto& start : browser_.AwaitStarts(6, 1000)) {
+    std::string seen = start.program.substr(start.program.rfind('\\') + 1) + " " + start.Arguments();
+    startedAt[seen] = start.timeMs;
+    (start.ByShell() ? byShell : byLauncher).push_back(seen);
+  }
+  EXPECT_EQ(byLauncher, (Strings{"browser.exe http://a.example/news", "browser.exe http://b.example/",
+                                 "browser.exe www.c.example", "vorla_probe_console.exe notepad"}));
+  std::sort(byShell.begin(), byShell.end());
+  EXPECT_EQ(byShell, (Strings{"browser.exe \"https://a.example/mail\"", "vorla_probe.exe \"" + memo_ + "\""}));
+  // The long pause stands between these two; 20 ms for the clocks' grain.
+  unsigned long long longPause =
+      startedAt["browser.exe \"https://a.example/mail\""] - startedAt["browser.exe www.c.example"];
+  EXPECT_GE(longPause, 10000u - 20u);
+  EXPECT_LT(longPause, 20000u);
 }
 
-bool EndsWithName(const std::string& path, const std::string& name) {
-  return path.size() >= name.size() && lstrcmpiA(path.c_str() + path.size() - name.size(), name.c_str()) == 0;
+TEST_F(WorkedExample, TheCheckerReportsEachLineAsTheLauncherRunsItAndStartsNothing) {
+  Output output = RunCaptured(Quoted(CheckerPath()) + " " + Quoted(list_));
+  EXPECT_EQ(output.exitCode, 1u);
+  EXPECT_EQ(output.text, ExpectedText("worked-example.report", {{"list", list_},
+                                                                {"browser", browserPath_},
+                                                                {"program", ConsoleProbePath()},
+                                                                {"memo", memo_},
+                                                                {"probe", ProbePath()}}));
+  EXPECT_TRUE(browser_.Starts().empty());
 }
 
-TEST(LauncherE2e, RunsAListOfTenLinesInOrderWithItsPauses) {
+TEST(LauncherE2e, RunsTheArgumentsThatNameListFilesInOrderAndPassesOverTheRest) {
   TempFolder folder;
   ProbeBrowser browser;
-  // A document type of the test's own, opened by the probe, stands in for a text file.
-  ScopedRegistryValue memoType(HKEY_CLASSES_ROOT, ".vorlamemo", "", "VorlaE2EMemo");
-  ScopedRegistryValue memoOpen(HKEY_CLASSES_ROOT, "VorlaE2EMemo\\shell\\open\\command", "",
-                               Quoted(ProbePath()) + " \"%1\"");
-  SetEnvironmentVariableA("VORLA_E2E_PROBE", ProbePath().c_str());
-  std::string memo = folder.Write("Lists\\memo.vorlamemo", "memo");
-  std::string list = folder.Write("Lists\\朝.vlf",
-                                  "; 朝のページ\r\n"
-                                  "wait=500\r\n"
-                                  "http://a.example/news\r\n"
-                                  "URL=http://b.example/\r\n"
-                                  "   www.c.example\r\n"
-                                  "WAIT=20000\r\n"
-                                  "https://a.example/mail\r\n"
-                                  "%VORLA_E2E_PROBE% notepad\r\n"
-                                  "wait=soon\r\n" +
-                                      memo + "\r\n");
-  unsigned long long started = NowMs();
-  EXPECT_EQ(RunLauncher(Quoted(list)), 0u);
-  // The launcher waits for the programs it starts itself; the shell may start its own later.
-  auto starts = browser.AwaitStarts(6, 500);
-  std::map<std::string, unsigned long long> startedAt;
-  Strings launcherStarts, shellStarts;
-  for (const auto& start : starts) {
-    startedAt[start.Arguments()] = start.timeMs;
-    (start.Arguments()[0] == '"' ? shellStarts : launcherStarts).push_back(start.Arguments());
-  }
-  EXPECT_EQ(launcherStarts, (Strings{"http://a.example/news", "http://b.example/", "www.c.example", "notepad"}));
-  std::sort(shellStarts.begin(), shellStarts.end());
-  EXPECT_EQ(shellStarts, (Strings{"\"" + memo + "\"", "\"https://a.example/mail\""}));
-  ASSERT_EQ(starts.size(), 6u);
-  EXPECT_GE(startedAt["http://a.example/news"] - started, 500u - 20u);  // 20 ms for the clocks' granularity
-  unsigned long long longPause = startedAt["\"https://a.example/mail\""] - startedAt["www.c.example"];
-  EXPECT_GE(longPause, 10000u - 20u);
-  EXPECT_LT(longPause, 20000u);  // WAIT=20000 pauses 10000 ms
-  EXPECT_LT(startedAt["\"" + memo + "\""] - startedAt["notepad"], 5000u);  // wait=soon: no pause
-  SetEnvironmentVariableA("VORLA_E2E_PROBE", nullptr);
+  folder.Write("old.txt\\");
+  const Strings arguments = {
+      folder.Write("My Lists\\毎日 の一覧.vlf", "http://a.example/daily\r\nwww.b.example\r\n"),
+      folder.Write("first.TXT", "http://a.example/first\r\n"),
+      folder.Write("notes.doc", "http://a.example/doc\r\n"),
+      folder.Path() + "old.txt",
+      folder.Path() + "missing.vlf",
+      folder.Write("second.url", "[InternetShortcut]\r\nURL=http://a.example/second\r\n"),
+  };
+  std::string commandLine;
+  for (const auto& argument : arguments) commandLine += Quoted(argument) + " ";
+  EXPECT_EQ(RunLauncher(commandLine), 0u);
+  // "[InternetShortcut]" is an entry too: it names no program, and the shell cannot open it.
+  EXPECT_EQ(browser.Arguments(), (Strings{"http://a.example/daily", "www.b.example", "http://a.example/first",
+                                          "http://a.example/second"}));
 }
 
-TEST(LauncherE2e, AListFileLockedForWritingEndsWith32AndOpensNothing) {
+// The launcher ends at once with the error's code and runs no later file; the checker
+// gives the system's reason, says so, and goes on.
+TEST(LauncherE2e, AListFileLockedForWritingEndsTheLauncherWith32) {
   TempFolder folder;
   ProbeBrowser browser;
   std::string locked = folder.Write("locked.vlf", "http://a.example/locked\r\n");
-  std::string next = folder.Write("next.vlf", "http://a.example/next\r\n");
+  std::string next = folder.Write("next.vlf", "http://a.example/next\r\n"), missing = folder.Path() + "missing.vlf";
   HANDLE writer = CreateFileA(locked.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(writer, INVALID_HANDLE_VALUE);
   EXPECT_EQ(RunLauncher(Quoted(locked) + " " + Quoted(next)), 32u);
+  Output checked = RunCaptured(Quoted(CheckerPath()) + " " + Quoted(locked) + " " + Quoted(missing));
   CloseHandle(writer);
   EXPECT_EQ(browser.Arguments(), Strings{});
-}
-
-TEST(LauncherE2e, ASecondLauncherEndsAtOnceWhileTheFirstPauses) {
-  TempFolder folder;
-  ProbeBrowser browser;
-  std::string first = folder.Write("first.vlf", "wait=6000\r\nhttp://a.example/first\r\n");
-  std::string second = folder.Write("second.vlf", "http://a.example/second\r\n");
-  Process firstLauncher(Quoted(LauncherPath()) + " " + Quoted(first));
-  ASSERT_TRUE(firstLauncher.Started());
-  HANDLE mutex = nullptr;
-  for (int i = 0; i < 500 && mutex == nullptr; ++i) {
-    mutex = OpenMutexA(SYNCHRONIZE, FALSE, "Vorla Exists");
-    if (mutex == nullptr) Sleep(10);
+  EXPECT_EQ(checked.exitCode, 2u);
+  // The system's reasons, as the platform words them, give way to "{reason}".
+  for (std::size_t at = 0; (at = checked.text.find("開けません: ", at)) != std::string::npos;) {
+    at += std::strlen("開けません: ");
+    checked.text.replace(at, checked.text.find(" (エラー", at) - at, "{reason}");
   }
-  ASSERT_NE(mutex, nullptr) << "the first launcher never took its mutex";
-  CloseHandle(mutex);
-  EXPECT_EQ(RunLauncher(Quoted(second)), 0u);
-  EXPECT_TRUE(firstLauncher.Running()) << "the second launcher waited for the first";
-  EXPECT_EQ(firstLauncher.Wait(), 0u);
-  EXPECT_EQ(browser.Arguments(), Strings{"http://a.example/first"});
+  EXPECT_EQ(checked.text, ExpectedText("locked.report", {{"locked", locked}, {"missing", missing}}));
 }
 
-TEST(LauncherE2e, PassesOverArgumentsThatNameNoListFile) {
+// The first to take the mutex "Vorla Exists" executes its list; every other one ends at
+// once with exit code 0 and opens nothing, while the first still pauses.
+TEST(LauncherE2e, OfTwentyLaunchersStartedAtOnceExactlyOneExecutesItsList) {
   TempFolder folder;
   ProbeBrowser browser;
-  std::string first = folder.Write("first.TXT", "http://a.example/first\r\n");
-  std::string second = folder.Write("second.url", "[InternetShortcut]\r\nURL=http://a.example/second\r\n");
-  Strings passedOver = {
-      folder.Write("notes.doc", "http://a.example/doc\r\n"),
-      folder.Write("archive.vlf.bak", "http://a.example/bak\r\n"),
-      folder.Write("lists.d\\readme", "http://a.example/readme\r\n"),
-      folder.MakeFolder("old.txt"),
-      folder.Path() + "missing.vlf",
+  std::string list = folder.Write("list.vlf", "wait=5000\r\nhttp://a.example/once\r\n");
+  std::vector<std::unique_ptr<Process>> launchers;
+  for (int i = 0; i < 20; ++i) {
+    launchers.push_back(std::make_unique<Process>(Quoted(LauncherPath()) + " " + Quoted(list)));
+  }
+  auto running = [&] {
+    return std::count_if(launchers.begin(), launchers.end(), [](const auto& launcher) { return launcher->Running(); });
   };
-  std::string arguments = Quoted(first);
-  for (const auto& path : passedOver) arguments += " " + Quoted(path);
-  EXPECT_EQ(RunLauncher(arguments + " " + Quoted(second)), 0u);
-  // "[InternetShortcut]" is an entry too: it names no program, and the shell cannot open it.
-  EXPECT_EQ(browser.Arguments(), (Strings{"http://a.example/first", "http://a.example/second"}));
-  std::string none;
-  for (const auto& path : passedOver) none += " " + Quoted(path);
-  EXPECT_EQ(RunLauncher(none), 0u);
-  EXPECT_EQ(browser.Starts().size(), 2u);
-}
-
-TEST(LauncherE2e, RunsAQuotedPathWithBlanks) {
-  TempFolder folder;
-  ProbeBrowser browser;
-  std::string list = folder.Write("My Lists\\毎日 の一覧.vlf", "http://a.example/daily\r\nwww.b.example\r\n");
-  EXPECT_EQ(RunLauncher(Quoted(list)), 0u);
-  EXPECT_EQ(browser.Arguments(), (Strings{"http://a.example/daily", "www.b.example"}));
-}
-
-TEST(LauncherE2e, StartsAConsoleProgramOnce) {
-  TempFolder folder;
-  ProbeBrowser browser;
-  // The console program never gets ready for input; the window program after it marks
-  // the end of the list.
-  std::string list = folder.Write("console.vlf", ConsoleProbePath() + " console-line\r\n" + ProbePath() + " marker\r\n");
-  EXPECT_EQ(RunLauncher(Quoted(list)), 0u);
-  // A console program may log after the launcher has ended; a second start would come too.
-  auto starts = browser.AwaitStarts(2, 1000);
-  Strings arguments;
-  for (const auto& start : starts) arguments.push_back(start.Arguments());
-  std::sort(arguments.begin(), arguments.end());
-  EXPECT_EQ(arguments, (Strings{"console-line", "marker"}));
-}
-
-TEST(LauncherE2e, StartsABrowserInAFolderWithBlanksNotAProgramNamedByAPrefix) {
-  TempFolder folder;
-  std::string browserPath = folder.Path() + "Program Files\\Web Browser\\browser.exe";
-  std::string decoy = folder.Path() + "Program.exe";
-  folder.MakeFolder("Program Files\\Web Browser");
-  ASSERT_TRUE(CopyFileA(ProbePath().c_str(), browserPath.c_str(), FALSE));
-  ASSERT_TRUE(CopyFileA(ConsoleProbePath().c_str(), decoy.c_str(), FALSE));
-  ProbeBrowser browser(browserPath);
-  std::string list = folder.Write("blank.vlf", "http://a.example/blank\r\n");
-  EXPECT_EQ(RunLauncher(Quoted(list)), 0u);
-  auto starts = browser.Starts();
-  ASSERT_EQ(starts.size(), 1u);
-  EXPECT_TRUE(EndsWithName(starts[0].program, "\\Web Browser\\browser.exe")) << starts[0].program;
-  EXPECT_EQ(starts[0].Arguments(), "http://a.example/blank");
-}
-
-// The icon groups of Vorla.exe, in resource order.
-BOOL CALLBACK AddName(HMODULE, LPCSTR, LPSTR name, LONG_PTR names) {
-  reinterpret_cast<Strings*>(names)->push_back(IS_INTRESOURCE(name) ? "#" : name);
-  return TRUE;
-}
-
-TEST(LauncherE2e, IsAWindowlessProgramWithItsTwoIconGroupsInOrder) {
-  HMODULE program = LoadLibraryExA(LauncherPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  ASSERT_NE(program, nullptr);
-  Strings names;
-  EnumResourceNamesA(program, RT_GROUP_ICON, AddName, reinterpret_cast<LONG_PTR>(&names));
-  EXPECT_EQ(names, (Strings{"VLEXEICO", "VLFILEICO"}));
-  for (const auto& name : names) {
-    HRSRC found = FindResourceA(program, name.c_str(), RT_GROUP_ICON);
-    ASSERT_NE(found, nullptr) << name;
-    auto* group = static_cast<const BYTE*>(LockResource(LoadResource(program, found)));
-    for (int size : {16, 32}) {
-      EXPECT_NE(LookupIconIdFromDirectoryEx(const_cast<BYTE*>(group), TRUE, size, size, LR_DEFAULTCOLOR), 0)
-          << name << " " << size;
-    }
-  }
-  FreeLibrary(program);
-  // GUI subsystem: no console is made for it.
-  HANDLE file = CreateFileA(LauncherPath().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE);
-  std::string image(4096, '\0');
-  DWORD count = 0;
-  ReadFile(file, image.data(), static_cast<DWORD>(image.size()), &count, nullptr);
-  CloseHandle(file);
-  auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(image.data());
-  auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(image.data() + dos->e_lfanew);
-  EXPECT_EQ(nt->OptionalHeader.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
+  for (int attempt = 0; running() > 1 && attempt < 250; ++attempt) Sleep(20);
+  EXPECT_EQ(running(), 1);
+  EXPECT_TRUE(browser.Starts().empty()) << "the list ran before the others had ended";
+  for (std::size_t i = 0; i < launchers.size(); ++i) EXPECT_EQ(launchers[i]->Wait(), 0u) << "launcher " << i;
+  browser.AwaitStarts(1, 500);  // and a second start that might still come
+  EXPECT_EQ(browser.Arguments(), Strings{"http://a.example/once"});
 }
 
 }  // namespace
