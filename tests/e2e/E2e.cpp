@@ -166,14 +166,23 @@ void Click(HWND dialog, int control) { SendMessageA(GetDlgItem(dialog, control),
 
 void Press(HWND dialog, int button) { PostMessageA(GetDlgItem(dialog, button), BM_CLICK, 0, 0); }
 
-void PutClipboardText(const std::string& text) {
+namespace {
+// Puts size bytes of data on the clipboard in the format.
+void PutClipboardData(UINT format, const void* data, std::size_t size) {
   ASSERT_TRUE(OpenClipboard(nullptr)) << "no clipboard: is there an X display?";
   EmptyClipboard();
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-  std::memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
+  std::memcpy(GlobalLock(block), data, size);
   GlobalUnlock(block);
-  EXPECT_NE(SetClipboardData(CF_TEXT, block), nullptr);
+  EXPECT_NE(SetClipboardData(format, block), nullptr);
   CloseClipboard();
+}
+}  // namespace
+
+void PutClipboardText(const std::string& text) { PutClipboardData(CF_TEXT, text.c_str(), text.size() + 1); }
+
+void PutClipboardText(const std::u16string& text) {
+  PutClipboardData(CF_UNICODETEXT, text.c_str(), (text.size() + 1) * sizeof(char16_t));
 }
 
 std::string SendToFolder() {

@@ -110,6 +110,8 @@ void Press(HWND dialog, int button);
 
 // Puts text, ended by a zero byte, on the clipboard as CF_TEXT, as any program would.
 void PutClipboardText(const std::string& text);
+// Puts text, ended by a zero unit, on the clipboard as CF_UNICODETEXT, as today's programs do.
+void PutClipboardText(const std::u16string& text);
 
 // The user's Send To folder, ending in a backslash.
 std::string SendToFolder();
