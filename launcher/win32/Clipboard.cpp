@@ -5,6 +5,7 @@
 #include "ClipboardURLs.h"
 #include "LightStrList.h"
 #include "Shared.h"
+#include "Unicode.h"
 #include "platform/Clipboard.h"
 #include "platform/WinConstants.h"
 #include "platform/Window.h"
@@ -16,20 +17,33 @@
 
 namespace {
 
-// The clipboard's CF_TEXT bytes up to the first zero byte (never past the end of the
-// clipboard's block); empty when the clipboard cannot be opened or holds no text. The
-// clipboard is open only while its text is copied.
+// The clipboard's text in the ANSI code page; empty when the clipboard cannot be opened or
+// holds no text. On the NT family it is the Unicode text when the clipboard has it, with the
+// characters the code page lacks in percent form (the system's own CF_TEXT would give "?"
+// or a look-alike for them: "u" for "ü"); elsewhere the CF_TEXT bytes up to the first zero
+// byte. The clipboard is open only while its text is copied.
 std::string GetClipboardText(Win::HWND owner) {
   std::string text;
   if (!Win::OpenClipboard(owner)) return text;
-  Win::HANDLE data = Win::GetClipboardData(Win::CF_TEXT);
+  Unicode::TAnsiEncoder encode = TinyUtils::UnicodeEncoder();
+  Win::HANDLE unicode = encode != nullptr ? Win::GetClipboardData(Win::CF_UNICODETEXT) : nullptr;
+  Win::HANDLE data = unicode != nullptr ? unicode : Win::GetClipboardData(Win::CF_TEXT);
+  std::u16string unicodeText;
   if (data != nullptr) {
     const auto* bytes = static_cast<const char*>(Win::GlobalLock(data));
-    // A block need not end in a zero byte: the copy never runs past the block's size.
-    if (bytes != nullptr) text.assign(bytes, strnlen(bytes, Win::GlobalSize(data)));
+    if (bytes != nullptr) {
+      // A block need not end in a zero: the copy never runs past the block's size.
+      std::size_t size = Win::GlobalSize(data);
+      if (unicode != nullptr) {
+        unicodeText = Utf16TextOfBlock(reinterpret_cast<const unsigned char*>(bytes), size);
+      } else {
+        text.assign(bytes, strnlen(bytes, size));
+      }
+    }
     Win::GlobalUnlock(data);
   }
   Win::CloseClipboard();
+  if (unicode != nullptr) text = Unicode::AnsiFromUtf16(unicodeText, encode).Text;
   return text;
 }
 

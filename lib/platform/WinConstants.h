@@ -77,6 +77,7 @@ constexpr DWORD KEY_READ = 0x20019;
 
 // Clipboard.
 constexpr UINT CF_TEXT = 1;
+constexpr UINT CF_UNICODETEXT = 13;
 
 // Locale and text.
 constexpr LCTYPE LOCALE_IDEFAULTANSICODEPAGE = 0x1004;

@@ -366,15 +366,19 @@ inline std::string ReadShellLink(const std::string& path) {
   return fields;
 }
 
-// Puts text, ended by a zero byte, on the clipboard as CF_TEXT, as any program would.
-inline void PutClipboardText(const std::string& text) {
+// Puts size bytes of data on the clipboard in the format, as any program would.
+inline void PutClipboardData(UINT format, const void* data, std::size_t size) {
   ASSERT_TRUE(OpenClipboard(nullptr)) << "no clipboard: is there an X display?";
   EmptyClipboard();
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-  std::memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
+  std::memcpy(GlobalLock(block), data, size);
   GlobalUnlock(block);
-  EXPECT_NE(SetClipboardData(CF_TEXT, block), nullptr);
+  EXPECT_NE(SetClipboardData(format, block), nullptr);
   CloseClipboard();
+}
+inline void PutClipboardText(const std::string& text) { PutClipboardData(CF_TEXT, text.c_str(), text.size() + 1); }
+inline void PutClipboardText(const std::u16string& text) {
+  PutClipboardData(CF_UNICODETEXT, text.c_str(), (text.size() + 1) * sizeof(char16_t));
 }
 
 // One start of a probe program, as it logged it.

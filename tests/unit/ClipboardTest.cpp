@@ -1,5 +1,6 @@
-// The clipboard road's decisions: the lines of the clipboard's text, the first address of
-// a line, and the dashes and missing "h" an address is typed with.
+// The clipboard road's decisions: the Unicode text of a clipboard block, the lines of the
+// clipboard's text, the first address of a line, and the dashes and missing "h" an address
+// is typed with.
 #include <gtest/gtest.h>
 
 #include "ClipboardURLs.h"
@@ -76,6 +77,23 @@ TEST(TLightStrList, CutsTextAtEveryLineEndAndGivesItBackWithCrLf) {
               {std::string("a\nb\0c", 5), "a|b"},
               {"", ""}},
              LinesOf);
+}
+
+TEST(Utf16TextOfBlock, EndsAtTheFirstZeroUnitOrTheBlocksEndAndDropsAnOddByte) {
+  const std::pair<std::string, std::u16string> rows[] = {
+      {std::string("h\0t\0\0\0x\0", 8), u"ht"},
+      {std::string("h\0\xFC\0B0", 6), u"h\u00FC\u3042"},  // no zero: the whole block, low byte first
+      {std::string("h\0i\0x", 5), u"hi"},
+      {std::string("\0\x30\0", 3), u"\u3000"},  // a zero byte is no zero unit
+      {std::string("\0\0h\0", 4), u""},
+      {"h", u""},
+      {"", u""},
+  };
+  for (const auto& [bytes, text] : rows) {
+    // A block of exactly its size, so that a read past it is caught under AddressSanitizer.
+    std::vector<unsigned char> block(bytes.begin(), bytes.end());
+    EXPECT_EQ(Utf16TextOfBlock(block.data(), block.size()), text) << ::testing::PrintToString(bytes);
+  }
 }
 
 }  // namespace
