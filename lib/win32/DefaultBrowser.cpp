@@ -8,6 +8,27 @@
 
 namespace TinyUtils {
 
+namespace {
+
+// The registry as it is now; it is only read.
+class TSystemRegistry final : public TProtocolRegistry {
+ public:
+  std::string UserChoice(const std::string& protocol) override {
+    return ReadRegString(Win::HKEY_CURRENT_USER,
+                         "Software\\Microsoft\\Windows\\Shell\\Associations\\UrlAssociations\\" + protocol +
+                             "\\UserChoice",
+                         "ProgId");
+  }
+  std::string ClassValue(const std::string& keyPath) override {
+    return ReadRegString(Win::HKEY_CLASSES_ROOT, keyPath, "");
+  }
+  std::string ProgramOfCommand(const std::string& keyPath) override {
+    return GetExePathFromCommand(Win::HKEY_CLASSES_ROOT, keyPath);
+  }
+};
+
+}  // namespace
+
 std::string GetExePathFromCommand(Win::HKEY root, const std::string& keyPath) {
   std::string path = ExePathOfCommand(ReadRegString(root, keyPath, ""));
   // Where the long form cannot be had (no GetLongPathNameA), the path is taken as it is.
@@ -17,13 +38,8 @@ std::string GetExePathFromCommand(Win::HKEY root, const std::string& keyPath) {
 }
 
 std::string GetProtocolProgramPath(const std::string& protocol) {
-  std::string result;
-  std::string verb = ReadRegString(Win::HKEY_CLASSES_ROOT, protocol + "\\shell", "");
-  if (!verb.empty()) {
-    result = GetExePathFromCommand(Win::HKEY_CLASSES_ROOT, protocol + "\\shell\\" + verb + "\\command");
-  }
-  if (result.empty()) result = GetExePathFromCommand(Win::HKEY_CLASSES_ROOT, protocol + "\\shell\\open\\command");
-  return result;
+  TSystemRegistry registry;
+  return ProtocolProgramPath(protocol, registry);
 }
 
 std::string GetDefaultBrowserPath() { return GetProtocolProgramPath("http"); }
