@@ -13,13 +13,13 @@ std::string FileNameOf(const std::string& path) { return path.substr(path.rfind(
 
 TEST(BrowserChoiceE2e, OpensTheChosenClassesProgramElseTheHttpClasses) {
   TempFolder folder;
-  folder.MakeFolder("Chosen Browser");
+  folder.Write("Chosen Browser\\");
   std::string chosen = folder.Path() + "Chosen Browser\\chosen.exe";
   ASSERT_TRUE(CopyFileA(ProbePath().c_str(), chosen.c_str(), FALSE));
   ProbeBrowser browser;  // the http class's browser
   ScopedRegistryValue choice(HKEY_CURRENT_USER,
                              "Software\\Microsoft\\Windows\\Shell\\Associations\\UrlAssociations\\http\\UserChoice",
-                             "ProgId", "VorlaTestHTML");
+                             "VorlaTestHTML", "ProgId");
   std::string list = folder.Write("a.vlf", "http://a.example/\r\n");
   struct Row {
     const char* valueName;  // of VorlaTestHTML\shell\open\command
@@ -33,7 +33,7 @@ TEST(BrowserChoiceE2e, OpensTheChosenClassesProgramElseTheHttpClasses) {
       {"", Quoted(folder.Path() + "missing.exe") + " \"%1\"", "vorla_probe.exe"},
   };
   for (const Row& row : rows) {
-    ScopedRegistryValue command(HKEY_CLASSES_ROOT, "VorlaTestHTML\\shell\\open\\command", row.valueName, row.text);
+    ScopedRegistryValue command(HKEY_CLASSES_ROOT, "VorlaTestHTML\\shell\\open\\command", row.text, row.valueName);
     SCOPED_TRACE(std::string(row.valueName) + "=" + row.text);
     std::size_t before = browser.Starts().size();
     EXPECT_EQ(RunLauncher(Quoted(list)), 0u);

@@ -236,14 +236,15 @@ inline Output RunCaptured(const std::string& commandLine) {
 }
 
 // The type and bytes of a key's default value as stored; nothing when it cannot be read.
-inline std::optional<std::pair<DWORD, std::string>> ReadRegistryValue(HKEY root, const std::string& keyPath) {
+inline std::optional<std::pair<DWORD, std::string>> ReadRegistryValue(HKEY root, const std::string& keyPath,
+                                                                       const std::string& valueName = "") {
   HKEY key;
   if (RegOpenKeyExA(root, keyPath.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return std::nullopt;
   DWORD type = 0, size = 0;
-  LONG result = RegQueryValueExA(key, "", nullptr, &type, nullptr, &size);
+  LONG result = RegQueryValueExA(key, valueName.c_str(), nullptr, &type, nullptr, &size);
   std::string data(size, '\0');
   if (result == ERROR_SUCCESS) {
-    result = RegQueryValueExA(key, "", nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size);
+    result = RegQueryValueExA(key, valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size);
   }
   RegCloseKey(key);
   return result == ERROR_SUCCESS ? std::optional(std::pair(type, data.substr(0, size))) : std::nullopt;
@@ -256,23 +257,24 @@ inline std::string ClassesValue(const std::string& keyPath) {
   return value && value->first == REG_SZ ? value->second : "(none)";
 }
 
-// A key's default value set for the life of this object (a string's zero only when data
-// ends in one); then the value is as it was. Keys it has to make stay.
+// A key's value (the default one unless named) set for the life of this object (a string's
+// zero only when data ends in one); then the value is as it was. Keys it has to make stay.
 class ScopedRegistryValue {
  public:
-  ScopedRegistryValue(HKEY root, const std::string& keyPath, DWORD type, const std::string& data)
-      : root_(root), keyPath_(keyPath), old_(ReadRegistryValue(root, keyPath)) {
-    RegSetKeyValueA(root, keyPath.c_str(), "", type, data.data(), static_cast<DWORD>(data.size()));
+  ScopedRegistryValue(HKEY root, const std::string& keyPath, DWORD type, const std::string& data,
+                      const std::string& valueName = "")
+      : root_(root), keyPath_(keyPath), valueName_(valueName), old_(ReadRegistryValue(root, keyPath, valueName)) {
+    RegSetKeyValueA(root, keyPath.c_str(), valueName.c_str(), type, data.data(), static_cast<DWORD>(data.size()));
   }
   // A string value.
-  ScopedRegistryValue(HKEY root, const std::string& keyPath, const std::string& text)
-      : ScopedRegistryValue(root, keyPath, REG_SZ, text + '\0') {}
+  ScopedRegistryValue(HKEY root, const std::string& keyPath, const std::string& text, const std::string& valueName = "")
+      : ScopedRegistryValue(root, keyPath, REG_SZ, text + '\0', valueName) {}
   ~ScopedRegistryValue() {
     if (old_) {
-      RegSetKeyValueA(root_, keyPath_.c_str(), "", old_->first, old_->second.data(),
+      RegSetKeyValueA(root_, keyPath_.c_str(), valueName_.c_str(), old_->first, old_->second.data(),
                       static_cast<DWORD>(old_->second.size()));
     } else {
-      RegDeleteKeyValueA(root_, keyPath_.c_str(), "");
+      RegDeleteKeyValueA(root_, keyPath_.c_str(), valueName_.c_str());
     }
   }
   ScopedRegistryValue(const ScopedRegistryValue&) = delete;
@@ -280,7 +282,7 @@ class ScopedRegistryValue {
 
  private:
   HKEY root_;
-  std::string keyPath_;
+  std::string keyPath_, valueName_;
   std::optional<std::pair<DWORD, std::string>> old_;
 };
 
