@@ -94,13 +94,14 @@ std::string Sid(char authority, std::vector<Win::DWORD> subAuthorities) {
   return sid;
 }
 
-TEST(SettingsSystem, AnAdministratorIsOneWhoseTokenListsTheAdministratorsGroupEnabledOrForDenyOnly) {
+TEST(SettingsSystem, AnAdministratorIsOneWhoseTokenListsTheAdministratorsGroupOtherThanForDenyOnly) {
   const std::string administrators = Sid(5, {32, 544}), everyone = Sid(1, {0}), users = Sid(5, {32, 545});
   struct Row { const char* groups; std::vector<TinyUtils::TTokenGroup> list; bool expected; } rows[] = {
       {"none", {}, false},
       {"Everyone, Users", {{everyone, 7}, {users, 7}}, false},
       {"Everyone, Administrators enabled", {{everyone, 7}, {administrators, 0xF}}, true},
-      {"Administrators for deny only", {{administrators, 0x10}}, true},
+      {"Administrators for deny only", {{everyone, 7}, {administrators, 0x10}}, false},
+      {"Administrators for deny only, other bits set", {{administrators, 0x1F}}, false},
       {"a domain's group 544", {{Sid(5, {21, 1, 2, 3, 544}), 7}}, false},
       {"544 below another authority", {{Sid(1, {32, 544}), 7}}, false},
       {"one sub-authority more", {{Sid(5, {32, 544, 1}), 7}}, false},
