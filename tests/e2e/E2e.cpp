@@ -166,6 +166,16 @@ void Click(HWND dialog, int control) { SendMessageA(GetDlgItem(dialog, control),
 
 void Press(HWND dialog, int button) { PostMessageA(GetDlgItem(dialog, button), BM_CLICK, 0, 0); }
 
+std::string DismissSettingsWarning(DWORD timeoutMs) {
+  constexpr int kMessageText = 0xFFFF;  // the control that shows a message box's text
+  HWND warning = AwaitSettingsWindow(kMessageText, timeoutMs);
+  if (warning == nullptr) return {};
+  char text[2048] = {};
+  GetDlgItemTextA(warning, kMessageText, text, sizeof text);
+  Press(warning, IDOK);
+  return text;
+}
+
 void PutClipboardText(const std::string& text) {
   ASSERT_TRUE(OpenClipboard(nullptr)) << "no clipboard: is there an X display?";
   EmptyClipboard();

@@ -107,6 +107,9 @@ HWND AwaitSettingsWindow(int controlId, DWORD timeoutMs = 20000);
 void Click(HWND dialog, int control);
 // Presses a button and lets the dialog go on with what it does then.
 void Press(HWND dialog, int button);
+// The text of the settings program's warning (a message box with the settings caption),
+// once it is shown, which is then closed; empty when none comes within the time.
+std::string DismissSettingsWarning(DWORD timeoutMs = 20000);
 
 // Puts text, ended by a zero byte, on the clipboard as CF_TEXT, as any program would.
 void PutClipboardText(const std::string& text);

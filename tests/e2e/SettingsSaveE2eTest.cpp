@@ -12,7 +12,6 @@
 namespace {
 
 constexpr int kSendToBox = 1002, kClipboardBox = 1003;
-constexpr int kMessageText = 0xFFFF;  // the control that shows a message box's text
 
 // The first line of the system's text for an error number.
 std::string SystemText(DWORD error) {
@@ -38,18 +37,13 @@ TEST(SettingsSaveE2e, OkWithVorlaIniUnwritableWarnsOfTheOptionAloneAndSavesTheSh
   E2e::Click(dialog, kSendToBox);
   E2e::Click(dialog, kClipboardBox);
   E2e::Press(dialog, IDOK);
-  HWND warning = E2e::AwaitSettingsWindow(kMessageText);
-  ASSERT_NE(warning, nullptr);
-  char text[2048] = {};
-  GetDlgItemTextA(warning, kMessageText, text, sizeof text);
-  const std::string shown = text;
+  const std::string shown = E2e::DismissSettingsWarning();
   for (const std::string& part : {std::string("次の設定を保存できませんでした。"),
                                   "・クリップボード内のURLを実行 (Vorla.ini): " + SystemText(error),
                                   "(エラー " + std::to_string(error) + ")\n  Vorla のフォルダーを書き込みのできる場所"}) {
     EXPECT_NE(shown.find(part), std::string::npos) << part << " in\n" << shown;
   }
   for (const char* saved : {"関連付け", "送る"}) EXPECT_EQ(shown.find(saved), std::string::npos) << saved << " in\n" << shown;
-  E2e::Press(warning, IDOK);
   EXPECT_EQ(program.Wait(), 0u);
   EXPECT_NE(GetFileAttributesA(link.c_str()), INVALID_FILE_ATTRIBUTES);
   DeleteFileA(link.c_str());
