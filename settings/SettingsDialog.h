@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/WinTypes.h"
 
@@ -35,6 +36,18 @@ bool AssociationBoxEnabled(std::int32_t platformId, bool isAdmin);
 // always puts the shortcut in or takes every one out; nothing is made that would point at
 // a relative "Vorla.exe" (no program folder).
 TApplyPlan PlanApply(bool associateChecked, bool sendToChecked, bool registered, const std::string& programFolder);
+
+// A setting OK could not store: which one, the system's error number and its text (empty
+// when the system has none).
+enum class TSetting { Association, SendTo, ClipboardOption };
+struct TSaveFailure {
+  TSetting Setting = TSetting::Association;
+  Win::DWORD Error = 0;
+  std::string Reason;
+};
+// The warning that names each setting not saved, with the reason and the fix; empty when
+// every setting was saved.
+std::string SaveFailureText(const std::vector<TSaveFailure>& failures);
 
 // Windows only. The dialog procedure given to DialogBoxParamA, whose parameter is the
 // address of a TSettingsContext that outlives the dialog; answers whether it handled the

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/WinTypes.h"
+
 namespace TinyShlLnk2 {
 
 // The name of the launcher's shortcut in Send To.
@@ -46,13 +48,15 @@ bool PointsAt(const TLinkFile& link, const std::string& upperProgram);
 TLinkChanges LinkChanges(const std::vector<TLinkFile>& links, const std::string& linkName,
                          const std::string& upperTarget, bool install);
 
-// Windows only. Every failure is silent; when Send To cannot be had, nothing is searched,
-// deleted or created.
+// Windows only. When Send To cannot be had, nothing is searched, deleted or created. The
+// changes go on past a failure and answer 0, or the error number of the failed creation,
+// else of the first failed deletion.
 // Whether a link in Send To points at a file named programFileName.
 bool ShellLinkExists(const std::string& programFileName);
-// Carries out LinkChanges for install in Send To, creating the link from info.
-void InstallShellLink(const std::string& linkName, const TShellLinkInfo& info);
+// Carries out LinkChanges for install in Send To, creating the link from info; without
+// Send To, ERROR_PATH_NOT_FOUND.
+Win::DWORD InstallShellLink(const std::string& linkName, const TShellLinkInfo& info);
 // Deletes every link in Send To that points at a file named programFileName.
-void RemoveShellLinks(const std::string& programFileName);
+Win::DWORD RemoveShellLinks(const std::string& programFileName);
 
 }  // namespace TinyShlLnk2

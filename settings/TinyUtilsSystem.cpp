@@ -15,7 +15,7 @@ const std::string kAdministrators("\x01\x02\x00\x00\x00\x00\x00\x05\x20\x00\x00\
 
 bool IsAdmin(const std::vector<TTokenGroup>& groups) {
   for (const TTokenGroup& group : groups) {
-    if (group.Sid == kAdministrators) return true;
+    if (group.Sid == kAdministrators && (group.Attributes & Win::SE_GROUP_USE_FOR_DENY_ONLY) == 0) return true;
   }
   return false;
 }

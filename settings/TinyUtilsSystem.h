@@ -17,8 +17,9 @@ struct TTokenGroup {
   Win::DWORD Attributes = 0;
 };
 
-// Whether the groups list the built-in Administrators group (S-1-5-32-544). Its
-// attributes are not looked at: enabled or for deny only, present is enough.
+// Whether the groups list the built-in Administrators group (S-1-5-32-544) other than
+// for deny only, as it stands in the token of an administrator's program that was not
+// started with raised rights (Windows Vista and later): writes that need the rights fail.
 bool IsAdmin(const std::vector<TTokenGroup>& groups);
 // An NT-family platform of version 5.1 or later.
 bool IsXPOrLater(Win::DWORD platformId, Win::DWORD majorVersion, Win::DWORD minorVersion);

@@ -29,9 +29,11 @@ inline constexpr const char* kFileTypeKeys[] = {".vlf", "VorlaFile"};
 
 // Windows only. Both keys exist; nothing else is compared.
 bool IsFileTypeRegistered();
-// Writes the four values (every one is attempted) and tells the shell.
-void RegisterFileType(const std::string& launcherPath);
-// Deletes the keys as above and tells the shell.
-void UnregisterFileType();
+// Writes the four values (every one is attempted) and tells the shell; 0, or the error
+// number of the first write that failed.
+Win::DWORD RegisterFileType(const std::string& launcherPath);
+// Deletes the keys as above and tells the shell; 0 once the first is gone, which ends the
+// registration, else the error number of its deletion.
+Win::DWORD UnregisterFileType();
 
 }  // namespace VLOptionUtils

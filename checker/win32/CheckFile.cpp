@@ -4,7 +4,6 @@
 
 #include "Paths.h"
 #include "Text.h"
-#include "platform/Console.h"
 #include "platform/Files.h"
 #include "platform/Process.h"
 #include "platform/ProgramSearch.h"
@@ -131,14 +130,6 @@ TShellOpener FindShellOpener(const std::string& text) {
   return opener;
 }
 
-// The system's text for an error number, without its line end; empty when it has none.
-std::string ErrorReason(Win::DWORD error) {
-  char buffer[512] = {};
-  Win::DWORD length = Win::FormatMessageA(Win::FORMAT_MESSAGE_FROM_SYSTEM | Win::FORMAT_MESSAGE_IGNORE_INSERTS,
-                                          nullptr, error, 0, buffer, sizeof buffer, nullptr);
-  return TinyUtils::Trim(std::string(buffer, length < sizeof buffer ? length : 0));
-}
-
 class TPlatformLookups final : public TLineLookups {
  public:
   std::string CommandLineOf(const TListLine& line) override {
@@ -169,6 +160,6 @@ TFileReport CheckListFile(const std::string& path) {
     report.Error = source.Error();
     if (!Win::CloseHandle(file) && report.Error == 0) report.Error = Win::GetLastError();
   }
-  if (report.Error != 0) report.ErrorReason = ErrorReason(report.Error);
+  if (report.Error != 0) report.ErrorReason = TinyUtils::ErrorReason(report.Error);
   return report;
 }

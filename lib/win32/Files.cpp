@@ -1,8 +1,11 @@
-// Windows only: TinyUtils, files: existence, renaming, long paths and folder searches.
+// Windows only: TinyUtils, files: existence, renaming, long paths, folder searches and
+// error texts.
 #include "win32/Files.h"
 
 #include <cstring>
 
+#include "Text.h"
+#include "platform/Console.h"
 #include "platform/Files.h"
 #include "platform/Process.h"
 #include "platform/WinConstants.h"
@@ -68,6 +71,13 @@ void SearchEnd(TSearchRec& search) {
   if (search.FindHandle == Win::INVALID_HANDLE_VALUE) return;
   Win::FindClose(search.FindHandle);
   search.FindHandle = Win::INVALID_HANDLE_VALUE;
+}
+
+std::string ErrorReason(Win::DWORD error) {
+  char buffer[512] = {};
+  Win::DWORD length = Win::FormatMessageA(Win::FORMAT_MESSAGE_FROM_SYSTEM | Win::FORMAT_MESSAGE_IGNORE_INSERTS,
+                                          nullptr, error, 0, buffer, sizeof buffer, nullptr);
+  return Trim(std::string(buffer, length < sizeof buffer ? length : 0));
 }
 
 }  // namespace TinyUtils

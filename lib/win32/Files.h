@@ -1,5 +1,6 @@
 // Windows only: TinyUtils, files: existence, renaming, the long form of a path, folder
-// searches. Every failure is a result: false, the empty text or the platform's error code.
+// searches, the system's text for an error code. Every failure is a result: false, the
+// empty text or the platform's error code.
 #pragma once
 
 #include <cstdint>
@@ -30,5 +31,9 @@ std::uint32_t SearchFirst(const TFileName& pattern, std::uint32_t attributes, TS
 // 0 when a further match was found, else the error code (18 at the end); never closes.
 std::uint32_t SearchNext(TSearchRec& search);
 void SearchEnd(TSearchRec& search);  // harmless when no search is open
+
+// The system's text for an error number (FormatMessageA), without its line end; empty when
+// it has none.
+std::string ErrorReason(Win::DWORD error);
 
 }  // namespace TinyUtils

@@ -4,6 +4,7 @@
 
 #include "Resource.h"
 #include "Shared.h"
+#include "win32/Files.h"
 #include "win32/IniFile.h"
 #include "TinyShlLnk2.h"
 #include "TinyUtilsSystem.h"
@@ -44,19 +45,36 @@ void InitSettingsDialog(Win::HWND dialog) {
   SetCheck(dialog, IDC_CLIPBOARD, TinyIni::ReadBool(Context->SettingsFile, kOptionSection, kClipboardOptionKey, false));
 }
 
-// Hides the dialog, writes what the boxes say, and closes the dialog.
+// Adds the setting to failures when its step answered an error number.
+void Note(std::vector<TSaveFailure>& failures, TSetting setting, Win::DWORD error) {
+  if (error != Win::ERROR_SUCCESS) failures.push_back({setting, error, TinyUtils::ErrorReason(error)});
+}
+
+// Hides the dialog, writes what the boxes say, warns of each setting that could not be
+// stored, and closes the dialog.
 void ApplySettings(Win::HWND dialog) {
   Win::ShowWindow(dialog, Win::SW_HIDE);
   const std::string& folder = Context->ProgramFolder;
   TApplyPlan plan = PlanApply(IsChecked(dialog, IDC_ASSOCIATE), IsChecked(dialog, IDC_SENDTO),
                               VLOptionUtils::IsFileTypeRegistered(), folder);
-  if (plan.Association == TChange::Add) VLOptionUtils::RegisterFileType(folder + kLauncherFileName);
-  if (plan.Association == TChange::Remove) VLOptionUtils::UnregisterFileType();
-  if (plan.SendTo == TChange::Add) {
-    TinyShlLnk2::InstallShellLink(TinyShlLnk2::kLinkName, TinyShlLnk2::LauncherShortcut(folder));
+  std::vector<TSaveFailure> failures;
+  if (plan.Association == TChange::Add) {
+    Note(failures, TSetting::Association, VLOptionUtils::RegisterFileType(folder + kLauncherFileName));
   }
-  if (plan.SendTo == TChange::Remove) TinyShlLnk2::RemoveShellLinks(kLauncherFileName);
-  TinyIni::WriteBool(Context->SettingsFile, kOptionSection, kClipboardOptionKey, IsChecked(dialog, IDC_CLIPBOARD));
+  if (plan.Association == TChange::Remove) Note(failures, TSetting::Association, VLOptionUtils::UnregisterFileType());
+  if (plan.SendTo == TChange::Add) {
+    Note(failures, TSetting::SendTo,
+         TinyShlLnk2::InstallShellLink(TinyShlLnk2::kLinkName, TinyShlLnk2::LauncherShortcut(folder)));
+  }
+  if (plan.SendTo == TChange::Remove) {
+    Note(failures, TSetting::SendTo, TinyShlLnk2::RemoveShellLinks(kLauncherFileName));
+  }
+  bool option = IsChecked(dialog, IDC_CLIPBOARD);
+  if (!TinyIni::WriteBool(Context->SettingsFile, kOptionSection, kClipboardOptionKey, option)) {
+    Note(failures, TSetting::ClipboardOption, Win::GetLastError());
+  }
+  std::string warning = SaveFailureText(failures);
+  if (!warning.empty()) Win::MessageBoxA(dialog, warning.c_str(), SettingsCaption, Win::MB_OK | Win::MB_ICONWARNING);
   Win::SendMessageA(dialog, Win::WM_CLOSE, 0, 0);
 }
 

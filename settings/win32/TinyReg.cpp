@@ -8,19 +8,17 @@ namespace TinyReg {
 
 constexpr Win::LONG kSuccess = Win::ERROR_SUCCESS;
 
-bool WriteRegValue(Win::HKEY root, const std::string& key, const std::string& valueName, Win::DWORD type,
-                   const std::string& data) {
+Win::DWORD WriteRegValue(Win::HKEY root, const std::string& key, const std::string& valueName, Win::DWORD type,
+                         const std::string& data) {
   Win::HKEY handle = nullptr;
   Win::DWORD disposition = 0;
-  if (Win::RegCreateKeyExA(root, key.c_str(), 0, nullptr, Win::REG_OPTION_NON_VOLATILE, Win::KEY_WRITE, nullptr,
-                           &handle, &disposition) != kSuccess) {
-    return false;
-  }
+  Win::LONG result = Win::RegCreateKeyExA(root, key.c_str(), 0, nullptr, Win::REG_OPTION_NON_VOLATILE, Win::KEY_WRITE,
+                                          nullptr, &handle, &disposition);
+  if (result != kSuccess) return static_cast<Win::DWORD>(result);
   const auto* bytes = reinterpret_cast<const Win::BYTE*>(data.data());
-  bool written =
-      Win::RegSetValueExA(handle, valueName.c_str(), 0, type, bytes, static_cast<Win::DWORD>(data.size())) == kSuccess;
+  result = Win::RegSetValueExA(handle, valueName.c_str(), 0, type, bytes, static_cast<Win::DWORD>(data.size()));
   Win::RegCloseKey(handle);
-  return written;
+  return static_cast<Win::DWORD>(result);
 }
 
 bool RegKeyExists(Win::HKEY root, const std::string& key) {
@@ -30,13 +28,14 @@ bool RegKeyExists(Win::HKEY root, const std::string& key) {
   return true;
 }
 
-bool DeleteRegKey(Win::HKEY root, const std::string& key) {
+Win::DWORD DeleteRegKey(Win::HKEY root, const std::string& key) {
   Win::HKEY handle = nullptr;
-  if (Win::RegOpenKeyExA(root, key.c_str(), 0, Win::KEY_WRITE, &handle) != kSuccess) return false;
+  Win::LONG result = Win::RegOpenKeyExA(root, key.c_str(), 0, Win::KEY_WRITE, &handle);
+  if (result != kSuccess) return static_cast<Win::DWORD>(result);
   // An empty name deletes the key just opened.
-  bool deleted = Win::RegDeleteKeyA(handle, "") == kSuccess;
+  result = Win::RegDeleteKeyA(handle, "");
   Win::RegCloseKey(handle);
-  return deleted;
+  return static_cast<Win::DWORD>(result);
 }
 
 }  // namespace TinyReg

@@ -10,6 +10,7 @@
 #include "win32/TextMapping.h"
 #include "platform/Files.h"
 #include "platform/Locale.h"
+#include "platform/Process.h"
 #include "platform/ShellLink.h"
 #include "platform/WinConstants.h"
 
@@ -21,13 +22,13 @@ class TLinkObject {
  public:
   TLinkObject() {
     Win::IUnknown* object = nullptr;
-    if (Win::CoCreateInstance(Win::CLSID_ShellLink, nullptr, Win::CLSCTX_INPROC_SERVER | Win::CLSCTX_LOCAL_SERVER,
-                              Win::IID_IUnknown, reinterpret_cast<void**>(&object)) != Win::S_OK) {
-      return;
-    }
+    result_ = Win::CoCreateInstance(Win::CLSID_ShellLink, nullptr, Win::CLSCTX_INPROC_SERVER | Win::CLSCTX_LOCAL_SERVER,
+                                    Win::IID_IUnknown, reinterpret_cast<void**>(&object));
+    if (result_ != Win::S_OK) return;
     object->QueryInterface(Win::IID_IShellLinkA, reinterpret_cast<void**>(&link_));
     object->QueryInterface(Win::IID_IPersistFile, reinterpret_cast<void**>(&file_));
     object->Release();
+    if (!Usable()) result_ = Win::E_NOINTERFACE;
   }
   ~TLinkObject() {
     if (link_ != nullptr) link_->Release();
@@ -38,13 +39,23 @@ class TLinkObject {
 
   // Both interfaces could be had.
   bool Usable() const { return link_ != nullptr && file_ != nullptr; }
+  // S_OK, or why the object or an interface could not be had.
+  Win::HRESULT Result() const { return result_; }
   Win::IShellLinkA& Link() { return *link_; }
   Win::IPersistFile& File() { return *file_; }
 
  private:
   Win::IShellLinkA* link_ = nullptr;
   Win::IPersistFile* file_ = nullptr;
+  Win::HRESULT result_ = Win::S_OK;
 };
+
+// The error number of a COM result: the system's own for a result that carries one
+// (FACILITY_WIN32), else the result itself; 0 for S_OK.
+Win::DWORD ErrorOf(Win::HRESULT result) {
+  auto bits = static_cast<Win::DWORD>(result);
+  return (bits & 0xFFFF0000U) == 0x80070000U ? bits & 0xFFFFU : bits;
+}
 
 // The whole text in UTF-16, as COM takes file names; empty when it cannot be converted.
 std::u16string ToWide(const std::string& text) {
@@ -65,10 +76,10 @@ std::string GetSendToFolder() {
 }
 
 // Saves a link file (replacing a file of that name); skipped when the shell link object
-// cannot be had.
-void CreateShellLink(const std::string& linkFile, const TShellLinkInfo& info) {
+// cannot be had. 0, or the error number of what failed.
+Win::DWORD CreateShellLink(const std::string& linkFile, const TShellLinkInfo& info) {
   TLinkObject object;
-  if (!object.Usable()) return;
+  if (!object.Usable()) return ErrorOf(object.Result());
   Win::IShellLinkA& link = object.Link();
   link.SetPath(info.Target.c_str());
   link.SetArguments(info.Arguments.c_str());
@@ -76,7 +87,8 @@ void CreateShellLink(const std::string& linkFile, const TShellLinkInfo& info) {
   if (!info.IconFile.empty()) link.SetIconLocation(info.IconFile.c_str(), info.IconIndex);
   link.SetShowCmd(info.ShowCommand);
   std::u16string wide = ToWide(linkFile);
-  if (!wide.empty()) object.File().Save(wide.c_str(), Win::TRUE);
+  if (wide.empty()) return Win::GetLastError();
+  return ErrorOf(object.File().Save(wide.c_str(), Win::TRUE));
 }
 
 // The link's target; empty when it cannot be read (or its path is longer than 260 bytes).
@@ -105,12 +117,13 @@ std::vector<TLinkFile> ReadLinks(const std::string& folder) {
   return links;
 }
 
-// Deletes the links of folder that LinkChanges names; answers whether linkName is to be
-// created.
-bool DeleteLinks(const std::string& folder, const std::string& linkName, const std::string& target, bool install) {
-  TLinkChanges changes = LinkChanges(ReadLinks(folder), linkName, TinyUtils::UpperCase(target), install);
-  for (const std::string& name : changes.Delete) Win::DeleteFileA((folder + name).c_str());
-  return changes.Create;
+// Deletes the named links of folder; 0, or the error number of the first that failed.
+Win::DWORD DeleteLinks(const std::string& folder, const std::vector<std::string>& names) {
+  Win::DWORD error = Win::ERROR_SUCCESS;
+  for (const std::string& name : names) {
+    if (!Win::DeleteFileA((folder + name).c_str()) && error == Win::ERROR_SUCCESS) error = Win::GetLastError();
+  }
+  return error;
 }
 
 }  // namespace
@@ -123,14 +136,19 @@ bool ShellLinkExists(const std::string& programFileName) {
   return std::any_of(links.begin(), links.end(), [&](const TLinkFile& link) { return PointsAt(link, upperProgram); });
 }
 
-void InstallShellLink(const std::string& linkName, const TShellLinkInfo& info) {
+Win::DWORD InstallShellLink(const std::string& linkName, const TShellLinkInfo& info) {
   std::string folder = GetSendToFolder();
-  if (!folder.empty() && DeleteLinks(folder, linkName, info.Target, true)) CreateShellLink(folder + linkName, info);
+  if (folder.empty()) return Win::ERROR_PATH_NOT_FOUND;
+  TLinkChanges changes = LinkChanges(ReadLinks(folder), linkName, TinyUtils::UpperCase(info.Target), true);
+  Win::DWORD deleted = DeleteLinks(folder, changes.Delete);
+  Win::DWORD created = changes.Create ? CreateShellLink(folder + linkName, info) : Win::ERROR_SUCCESS;
+  return created != Win::ERROR_SUCCESS ? created : deleted;
 }
 
-void RemoveShellLinks(const std::string& programFileName) {
+Win::DWORD RemoveShellLinks(const std::string& programFileName) {
   std::string folder = GetSendToFolder();
-  if (!folder.empty()) DeleteLinks(folder, "", programFileName, false);
+  if (folder.empty()) return Win::ERROR_SUCCESS;
+  return DeleteLinks(folder, LinkChanges(ReadLinks(folder), "", TinyUtils::UpperCase(programFileName), false).Delete);
 }
 
 }  // namespace TinyShlLnk2

@@ -22,18 +22,21 @@ bool IsFileTypeRegistered() {
   return true;
 }
 
-void RegisterFileType(const std::string& launcherPath) {
+Win::DWORD RegisterFileType(const std::string& launcherPath) {
+  Win::DWORD firstError = Win::ERROR_SUCCESS;
   for (const TRegistryValue& value : FileTypeValues(launcherPath)) {
-    TinyReg::WriteRegValue(Win::HKEY_CLASSES_ROOT, value.Key, value.Name, value.Type, value.Data);
+    Win::DWORD error = TinyReg::WriteRegValue(Win::HKEY_CLASSES_ROOT, value.Key, value.Name, value.Type, value.Data);
+    if (firstError == Win::ERROR_SUCCESS) firstError = error;
   }
   NotifyAssociationChanged();
+  return firstError;
 }
 
-void UnregisterFileType() {
-  for (const char* key : kFileTypeKeys) {
-    if (!TinyReg::DeleteRegKey(Win::HKEY_CLASSES_ROOT, key)) break;
-  }
+Win::DWORD UnregisterFileType() {
+  Win::DWORD error = TinyReg::DeleteRegKey(Win::HKEY_CLASSES_ROOT, kFileTypeKeys[0]);
+  if (error == Win::ERROR_SUCCESS) TinyReg::DeleteRegKey(Win::HKEY_CLASSES_ROOT, kFileTypeKeys[1]);
   NotifyAssociationChanged();
+  return error;
 }
 
 }  // namespace VLOptionUtils

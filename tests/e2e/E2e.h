@@ -150,6 +150,10 @@ class Installation {
   std::string Folder() const { return temp_.Path() + "表示\\"; }
   std::string Launcher() const { return Folder() + "Vorla.exe"; }
   std::string Settings() const { return Folder() + "VLOption.exe"; }
+  // Writes a file into the folder, or makes a folder when name ends in a backslash.
+  std::string Write(const std::string& name, const std::string& content = "") const {
+    return WriteAll(Folder() + name, content);
+  }
   // The clipboard option as the platform reads Vorla.ini; "(none)" without one.
   std::string Option() const {
     char value[64] = {};
@@ -308,6 +312,7 @@ inline void Press(HWND dialog, int button) { PostMessageA(GetDlgItem(dialog, but
 // the exit code. The boxes in the order of their ids.
 struct SettingsRun {
   std::vector<bool> opened, clicked;
+  std::string warning;  // the text of the warning of settings not saved, closed by the user
   bool associationEnabled = false;
   DWORD exitCode = STILL_ACTIVE;
 };
@@ -327,6 +332,16 @@ inline SettingsRun RunSettings(const std::string& settingsProgram, const std::ve
     for (int box : boxes) Click(dialog, box);
     run.clicked = checks(dialog);
     end != nullptr ? end(dialog) : Press(dialog, IDOK);
+  }
+  // A warning of settings not saved comes before the program ends; the user closes it.
+  for (int attempt = 0; attempt < 400 && program.Running(); ++attempt, Sleep(50)) {
+    HWND warning = FindWindowA("#32770", kSettingsCaption);
+    if (warning == nullptr || GetDlgItem(warning, 0xFFFF) == nullptr || !IsWindowVisible(warning)) continue;
+    char text[2048] = {};
+    GetDlgItemTextA(warning, 0xFFFF, text, sizeof text);  // a message box's text
+    run.warning = text;
+    Press(warning, IDOK);
+    break;
   }
   run.exitCode = program.Wait();
   return run;

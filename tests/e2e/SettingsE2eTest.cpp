@@ -3,6 +3,7 @@
 // dropped files answered; then the registry entries, the Send To shortcut and Vorla.ini.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <map>
 
 #include "E2e.h"
@@ -52,6 +53,7 @@ TEST_F(SettingsE2e, OkWritesTheAssociationTheShortcutAndTheOptionAndTheDialogSho
   std::string folder = installation.Folder().substr(0, installation.Folder().size() - 1);
   EXPECT_EQ(ReadShellLink(SendToFolder() + "Vorla.lnk"), launcher + "\n\n" + folder + "\n" + launcher + ",0\n1");
   EXPECT_EQ(installation.Option(), "1");
+  EXPECT_EQ(run.warning, "");  // everything was saved
 
   run = RunSettings(installation.Settings(), allBoxes);
   EXPECT_EQ(run.opened, (std::vector<bool>{true, true, true}));
@@ -156,6 +158,7 @@ TEST_F(SettingsE2e, AMissingSendToFolderCorruptLinksAndAFolderNamedVorlaLnk) {
   RemoveTree(sendTo);
   ASSERT_TRUE(MoveFileA(away.c_str(), sendTo.c_str()));
   EXPECT_EQ(run.opened, (std::vector<bool>{false, false, false}));
+  EXPECT_NE(run.warning.find("\"送る\"に登録"), std::string::npos) << run.warning;
   EXPECT_FALSE(madeAgain);
   EXPECT_EQ(GetFileAttributesA("Vorla.lnk"), INVALID_FILE_ATTRIBUTES);  // nothing in the current folder
 
@@ -176,6 +179,7 @@ TEST_F(SettingsE2e, AMissingSendToFolderCorruptLinksAndAFolderNamedVorlaLnk) {
     run = RunSettings(installation.Settings(), {kSendToBox});
     EXPECT_EQ(run.opened, (std::vector<bool>{false, false, false})) << "round " << round;
     EXPECT_EQ(run.exitCode, 0u) << "round " << round;
+    EXPECT_NE(run.warning.find("\"送る\"に登録"), std::string::npos) << run.warning;
   }
   auto after = SendToEntries();
   for (const auto& [name, bytes] : corrupt) {
@@ -185,6 +189,26 @@ TEST_F(SettingsE2e, AMissingSendToFolderCorruptLinksAndAFolderNamedVorlaLnk) {
   EXPECT_EQ(after["Vorla.lnk"], "\\");
   RemoveDirectoryA((sendTo + "Vorla.lnk").c_str());
   EXPECT_EQ(SendToEntries(), before);
+}
+
+// OK with Vorla.ini unwritable (here a folder of that name) warns of the clipboard option
+// alone, with the system's reason and the fix, and saves the Send To shortcut all the same.
+TEST_F(SettingsE2e, OkWithVorlaIniUnwritableWarnsOfTheOptionAloneAndSavesTheRest) {
+  Installation installation;
+  installation.Write("Vorla.ini\\");
+  ASSERT_FALSE(WritePrivateProfileStringA("Option", "ExecuteURLInClipboard", "1", (installation.Folder() + "Vorla.ini").c_str()));
+  char reason[512] = {};
+  DWORD error = GetLastError();
+  FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, reason, sizeof reason, nullptr);
+  SettingsRun run = RunSettings(installation.Settings(), {kSendToBox, kClipboardBox});
+  for (const std::string& part : {std::string("次の設定を保存できませんでした。\n"),
+                                  "・クリップボード内のURLを実行 (Vorla.ini): " + std::string(reason, std::strcspn(reason, "\r\n")),
+                                  "(エラー " + std::to_string(error) + ")\n  Vorla のフォルダーを書き込みのできる場所"}) {
+    EXPECT_NE(run.warning.find(part), std::string::npos) << part << " in\n" << run.warning;
+  }
+  for (const char* saved : {"関連付け", "送る"}) EXPECT_EQ(run.warning.find(saved), std::string::npos) << run.warning;
+  EXPECT_EQ(run.exitCode, 0u);
+  EXPECT_EQ(SendToEntries().count("Vorla.lnk"), 1u);
 }
 
 }  // namespace

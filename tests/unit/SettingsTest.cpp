@@ -1,6 +1,7 @@
 // The settings program's decisions: the registry values of the ".vlf" file type, the Send
 // To shortcut and which links are the launcher's, the extension switch, the administrator
-// and version tests, and the dialog's opening state and apply step.
+// and version tests, the dialog's opening state and apply step, and the warning about
+// settings not saved.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -17,6 +18,9 @@ void PrintTo(const TLinkFile& link, std::ostream* out) { *out << link.Name << " 
 }  // namespace TinyShlLnk2
 namespace VLOption {
 void PrintTo(TChange c, std::ostream* o) { *o << (c == TChange::None ? "None" : c == TChange::Add ? "Add" : "Remove"); }
+void PrintTo(const TSaveFailure& f, std::ostream* o) {
+  *o << static_cast<int>(f.Setting) << " " << f.Error << " " << f.Reason;
+}
 }  // namespace VLOption
 
 namespace {
@@ -94,13 +98,14 @@ std::string Sid(char authority, std::vector<Win::DWORD> subAuthorities) {
   return sid;
 }
 
-TEST(SettingsSystem, AnAdministratorIsOneWhoseTokenListsTheAdministratorsGroupEnabledOrForDenyOnly) {
+TEST(SettingsSystem, AnAdministratorIsOneWhoseTokenListsTheAdministratorsGroupOtherThanForDenyOnly) {
   const std::string administrators = Sid(5, {32, 544}), everyone = Sid(1, {0}), users = Sid(5, {32, 545});
   struct Row { const char* groups; std::vector<TinyUtils::TTokenGroup> list; bool expected; } rows[] = {
       {"none", {}, false},
       {"Everyone, Users", {{everyone, 7}, {users, 7}}, false},
       {"Everyone, Administrators enabled", {{everyone, 7}, {administrators, 0xF}}, true},
-      {"Administrators for deny only", {{administrators, 0x10}}, true},
+      {"Administrators for deny only", {{everyone, 7}, {administrators, 0x10}}, false},
+      {"Administrators for deny only, other bits set", {{administrators, 0x1F}}, false},
       {"a domain's group 544", {{Sid(5, {21, 1, 2, 3, 544}), 7}}, false},
       {"544 below another authority", {{Sid(1, {32, 544}), 7}}, false},
       {"one sub-authority more", {{Sid(5, {32, 544, 1}), 7}}, false},
@@ -134,6 +139,25 @@ TEST(SettingsDialogDecisions, TheAssociationBoxIsDisabledOnlyForNtUsersWithoutRi
     auto plan = VLOption::PlanApply(r.associate, r.sendTo, r.registered, r.folder);
     EXPECT_EQ(std::pair(plan.Association, plan.SendTo), std::pair(r.association, r.link))
         << "boxes " << r.associate << " " << r.sendTo << ", registered " << r.registered << ", \"" << r.folder << "\"";
+  }
+}
+
+TEST(SettingsDialogDecisions, TheWarningNamesEachSettingNotSavedWithTheSystemsReasonAndTheFix) {
+  using VLOption::TSetting;
+  struct Row { std::vector<VLOption::TSaveFailure> failures; std::string expected; } rows[] = {
+      {{}, ""},
+      {{{TSetting::ClipboardOption, 5, "アクセスが拒否されました。"}},
+       "次の設定を保存できませんでした。\n\n・クリップボード内のURLを実行 (Vorla.ini): アクセスが拒否されました。 (エラー 5)\n"
+       "  Vorla のフォルダーを書き込みのできる場所 (Program Files の外など) に移してください。\n"},
+      {{{TSetting::Association, 5, "x"}, {TSetting::SendTo, 3, ""}, {TSetting::ClipboardOption, 4294967295u, "y"}},
+       "次の設定を保存できませんでした。\n"
+       "\n・ファイルの関連付け: x (エラー 5)\n  VLOption.exe を右クリックし、「管理者として実行」で開いて設定してください。\n"
+       "\n・\"送る\"に登録: (エラー 3)\n  \"送る\" フォルダーに書き込めるか確かめてください。\n"
+       "\n・クリップボード内のURLを実行 (Vorla.ini): y (エラー 4294967295)\n"
+       "  Vorla のフォルダーを書き込みのできる場所 (Program Files の外など) に移してください。\n"},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(VLOption::SaveFailureText(row.failures), row.expected) << ::testing::PrintToString(row.failures);
   }
 }
 
