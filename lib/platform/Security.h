@@ -15,12 +15,4 @@ BOOL OpenProcessToken(HANDLE process, DWORD desiredAccess, HANDLE* token);
 // Zero on failure; too small a buffer gives ERROR_INSUFFICIENT_BUFFER and the size needed.
 BOOL GetTokenInformation(HANDLE token, DWORD informationClass, void* information, DWORD length,
                          DWORD* returnLength);
-// Zero on failure; the SID is freed with FreeSid.
-BOOL AllocateAndInitializeSid(const SID_IDENTIFIER_AUTHORITY* authority, BYTE subAuthorityCount,
-                              DWORD subAuthority0, DWORD subAuthority1, DWORD subAuthority2,
-                              DWORD subAuthority3, DWORD subAuthority4, DWORD subAuthority5,
-                              DWORD subAuthority6, DWORD subAuthority7, PSID* sid);
-BOOL EqualSid(PSID sid1, PSID sid2);
-void* FreeSid(PSID sid);
-
 }  // namespace Win

@@ -28,8 +28,6 @@ class IShellLinkA : public IUnknown {
   virtual HRESULT SetWorkingDirectory(const char* folder) = 0;
   virtual HRESULT SetIconLocation(const char* iconFile, int index) = 0;
   virtual HRESULT SetShowCmd(int showCommand) = 0;
-  virtual HRESULT SetDescription(const char* description) = 0;
-  virtual HRESULT SetHotkey(WORD hotkey) = 0;
 };
 
 class IPersistFile : public IUnknown {

@@ -12,12 +12,7 @@ constexpr BOOL TRUE = 1;
 
 // Error codes (GetLastError).
 constexpr DWORD ERROR_SUCCESS = 0;
-constexpr DWORD ERROR_FILE_NOT_FOUND = 2;
 constexpr DWORD ERROR_PATH_NOT_FOUND = 3;
-constexpr DWORD ERROR_ACCESS_DENIED = 5;
-constexpr DWORD ERROR_INVALID_HANDLE = 6;
-constexpr DWORD ERROR_NO_MORE_FILES = 18;
-constexpr DWORD ERROR_SHARING_VIOLATION = 32;
 constexpr DWORD ERROR_BROKEN_PIPE = 109;
 constexpr DWORD ERROR_INSUFFICIENT_BUFFER = 122;
 constexpr DWORD ERROR_ALREADY_EXISTS = 183;
@@ -34,17 +29,10 @@ constexpr DWORD WAIT_TIMEOUT = 258;
 constexpr DWORD WAIT_FAILED = 0xFFFFFFFF;
 
 // Files.
-constexpr DWORD FILE_ATTRIBUTE_READONLY = 0x01;
-constexpr DWORD FILE_ATTRIBUTE_HIDDEN = 0x02;
-constexpr DWORD FILE_ATTRIBUTE_SYSTEM = 0x04;
-constexpr DWORD FILE_ATTRIBUTE_VOLUME = 0x08;  // the volume label bit of search masks
 constexpr DWORD FILE_ATTRIBUTE_DIRECTORY = 0x10;
-constexpr DWORD FILE_ATTRIBUTE_ARCHIVE = 0x20;
 constexpr DWORD FILE_ATTRIBUTE_NORMAL = 0x80;
 constexpr DWORD GENERIC_READ = 0x80000000;
-constexpr DWORD GENERIC_WRITE = 0x40000000;
 constexpr DWORD FILE_SHARE_READ = 0x1;
-constexpr DWORD FILE_SHARE_WRITE = 0x2;
 constexpr DWORD OPEN_EXISTING = 3;
 
 // Processes.
@@ -60,19 +48,9 @@ inline HKEY const HKEY_CLASSES_ROOT = reinterpret_cast<HKEY>(static_cast<std::ui
 inline HKEY const HKEY_CURRENT_USER = reinterpret_cast<HKEY>(static_cast<std::uintptr_t>(0x80000001u));
 inline HKEY const HKEY_LOCAL_MACHINE = reinterpret_cast<HKEY>(static_cast<std::uintptr_t>(0x80000002u));
 constexpr DWORD KEY_QUERY_VALUE = 0x0001;
-constexpr DWORD KEY_SET_VALUE = 0x0002;
-constexpr DWORD KEY_CREATE_SUB_KEY = 0x0004;
-constexpr DWORD KEY_ENUMERATE_SUB_KEYS = 0x0008;
 constexpr DWORD KEY_WRITE = 0x20006;
-constexpr DWORD KEY_ALL_ACCESS = 0xF003F;
-constexpr DWORD REG_NONE = 0;
 constexpr DWORD REG_SZ = 1;
-constexpr DWORD REG_EXPAND_SZ = 2;
-constexpr DWORD REG_BINARY = 3;
-constexpr DWORD REG_DWORD = 4;
 constexpr DWORD REG_OPTION_NON_VOLATILE = 0;
-constexpr DWORD REG_CREATED_NEW_KEY = 1;
-constexpr DWORD REG_OPENED_EXISTING_KEY = 2;
 constexpr DWORD KEY_READ = 0x20019;
 
 // Clipboard.
@@ -94,7 +72,6 @@ constexpr DWORD FORMAT_MESSAGE_IGNORE_INSERTS = 0x00000200;
 constexpr DWORD FORMAT_MESSAGE_FROM_SYSTEM = 0x00001000;
 
 // Platforms (dwPlatformId).
-constexpr DWORD VER_PLATFORM_WIN32_WINDOWS = 1;
 constexpr DWORD VER_PLATFORM_WIN32_NT = 2;
 
 // Windows, dialogs and message boxes.
@@ -103,8 +80,6 @@ constexpr UINT WM_CLOSE = 0x0010;
 constexpr UINT WM_SETICON = 0x0080;
 constexpr UINT WM_INITDIALOG = 0x0110;
 constexpr UINT WM_COMMAND = 0x0111;
-constexpr UINT WM_SYSCOMMAND = 0x0112;
-constexpr WPARAM SC_CLOSE = 0xF060;
 constexpr UINT BM_GETCHECK = 0x00F0;
 constexpr UINT BM_SETCHECK = 0x00F1;
 constexpr WORD BN_CLICKED = 0;
@@ -126,15 +101,12 @@ constexpr DWORD CS_DROPSHADOW = 0x00020000;
 // Access tokens and security identifiers.
 constexpr DWORD TOKEN_QUERY = 0x0008;
 constexpr DWORD TokenGroups = 2;  // TOKEN_INFORMATION_CLASS
-constexpr SID_IDENTIFIER_AUTHORITY SECURITY_NT_AUTHORITY = {{0, 0, 0, 0, 0, 5}};
 constexpr DWORD SECURITY_BUILTIN_DOMAIN_RID = 32;
 constexpr DWORD DOMAIN_ALIAS_RID_ADMINS = 544;
-constexpr DWORD SE_GROUP_ENABLED = 0x4;
 constexpr DWORD SE_GROUP_USE_FOR_DENY_ONLY = 0x10;
 
 // Shell, special folders and COM.
 constexpr int MAX_PATH = 260;
-constexpr int CSIDL_STARTUP = 7;
 constexpr int CSIDL_SENDTO = 9;
 constexpr LONG SHCNE_ASSOCCHANGED = 0x08000000;
 constexpr UINT SHCNF_IDLIST = 0x0000;
@@ -142,7 +114,6 @@ constexpr UINT SHCNF_FLUSH = 0x1000;
 constexpr HRESULT S_OK = 0;
 constexpr HRESULT S_FALSE = 1;
 constexpr HRESULT E_NOINTERFACE = static_cast<HRESULT>(0x80004002);
-constexpr HRESULT E_FAIL = static_cast<HRESULT>(0x80004005);
 constexpr DWORD CLSCTX_INPROC_SERVER = 0x1;
 constexpr DWORD CLSCTX_LOCAL_SERVER = 0x4;
 constexpr DWORD SLGP_UNCPRIORITY = 0x2;

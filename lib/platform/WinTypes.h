@@ -113,9 +113,6 @@ using DLGPROC = INT_PTR(VORLA_WINAPI*)(HWND window, UINT message, WPARAM wParam,
 // Security identifiers and access tokens. The group list is the platform's own layout
 // (a count, then pairs of SID pointer and attribute bits, then the SIDs themselves).
 using PSID = void*;
-struct SID_IDENTIFIER_AUTHORITY {
-  BYTE Value[6];
-};
 struct SID_AND_ATTRIBUTES {
   PSID Sid;
   DWORD Attributes;

@@ -55,8 +55,6 @@ class WrappedShellLink final : public Wrapper<IShellLinkA, ::IShellLinkA> {
   HRESULT SetWorkingDirectory(const char* folder) override { return real_->SetWorkingDirectory(folder); }
   HRESULT SetIconLocation(const char* iconFile, int index) override { return real_->SetIconLocation(iconFile, index); }
   HRESULT SetShowCmd(int showCommand) override { return real_->SetShowCmd(showCommand); }
-  HRESULT SetDescription(const char* description) override { return real_->SetDescription(description); }
-  HRESULT SetHotkey(WORD hotkey) override { return real_->SetHotkey(hotkey); }
 };
 
 class WrappedPersistFile final : public Wrapper<IPersistFile, ::IPersistFile> {
