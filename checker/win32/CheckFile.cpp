@@ -122,8 +122,11 @@ TShellOpener FindShellOpener(const std::string& text) {
     opener.IsFolder = true;
     return opener;
   }
+  // No file of a longer name opens through the ANSI calls; Wine's FindExecutableA overruns
+  // its own buffers on one.
   char program[Win::MAX_PATH] = {};
-  if (reinterpret_cast<std::uintptr_t>(Win::FindExecutableA(text.c_str(), nullptr, program)) > 32) {
+  if (text.size() < Win::MAX_PATH &&
+      reinterpret_cast<std::uintptr_t>(Win::FindExecutableA(text.c_str(), nullptr, program)) > 32) {
     opener.Program = program;
     return opener;
   }
