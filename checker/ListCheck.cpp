@@ -3,47 +3,16 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 
+#include "Paths.h"
+#include "ShellLimits.h"
 #include "Text.h"
 
 namespace {
 
 // The platform takes texts up to their first zero byte: what follows never reaches it.
 std::string UpToZero(const std::string& text) { return text.substr(0, text.find('\0')); }
-
-bool IsAscii(const std::string& text) {
-  return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
-// The length of the UTF-8 sequence that a byte begins; 0 for a byte that begins none.
-std::size_t Utf8Length(unsigned char byte) {
-  if (byte < 0x80) return 1;
-  if (byte >= 0xC2 && byte <= 0xDF) return 2;
-  if (byte >= 0xE0 && byte <= 0xEF) return 3;
-  if (byte >= 0xF0 && byte <= 0xF4) return 4;
-  return 0;
-}
-
-// Whether text is well-formed UTF-8: shortest forms only, no surrogates, nothing above U+10FFFF.
-bool IsUtf8(const std::string& text) {
-  for (std::size_t i = 0; i < text.size();) {
-    auto byte = static_cast<unsigned char>(text[i]);
-    std::size_t length = Utf8Length(byte);
-    if (length == 0 || i + length > text.size()) return false;
-    for (std::size_t k = 1; k < length; ++k) {
-      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
-    }
-    auto second = length > 1 ? static_cast<unsigned char>(text[i + 1]) : 0;
-    if ((byte == 0xE0 && second < 0xA0) || (byte == 0xED && second > 0x9F) || (byte == 0xF0 && second < 0x90) ||
-        (byte == 0xF4 && second > 0x8F)) {
-      return false;
-    }
-    i += length;
-  }
-  return true;
-}
-
-const std::string kUtf8Mark = "\xEF\xBB\xBF";
 
 void Warn(TLineReport& report, TWarning warning) { report.Warnings.push_back(warning); }
 
@@ -65,20 +34,25 @@ void AddAddressWarnings(TLineReport& report, TLineLookups& lookups) {
   }
 }
 
-// A web address or a command: what RunCommand starts, or what the shell opens.
+// A web address or a command: what RunCommand starts, or what the shell opens; neither
+// takes a text above its limit.
 void CheckEntry(TLineReport& report, TLineLookups& lookups) {
   const TListLine& line = report.Line;
   bool webAddress = line.Kind == TLineKind::WebAddress;
   bool noBrowser = webAddress && !lookups.HasDefaultBrowser();
   report.CommandLine = UpToZero(lookups.CommandLineOf(line));
   if (line.Text.find('\0') != std::string::npos) Warn(report, TWarning::ZeroByte);
-  // Text saved as UTF-8 reaches the platform as code page 932, where it is garbage.
-  std::string text = line.Text.starts_with(kUtf8Mark) ? line.Text.substr(kUtf8Mark.size()) : line.Text;
-  if (!IsAscii(text) && IsUtf8(text)) Warn(report, TWarning::Utf8Text);
-  TProgramLookup program = lookups.FindProgramOf(report.CommandLine);
+  std::size_t length = lookups.WideLength(report.CommandLine);
+  TProgramLookup program;
+  if (length <= TinyUtils::kLongestCommandLine) program = lookups.FindProgramOf(report.CommandLine);
   if (program.IsProgram) {
     report.Action = webAddress ? TAction::Browser : TAction::Start;
     report.Program = program.Path;
+    return;
+  }
+  if (length > TinyUtils::kLongestShellText) {
+    report.Action = TAction::NotRun;
+    Warn(report, length > TinyUtils::kLongestCommandLine ? TWarning::CommandLineTooLong : TWarning::ShellTextTooLong);
     return;
   }
   report.Action = TAction::Shell;
@@ -124,19 +98,21 @@ int TFileReport::ExitCode() const {
   return WarningCount() > 0 ? 1 : 0;
 }
 
-TLineReport CheckLine(int number, const std::string& line, TLineLookups& lookups) {
+TLineReport CheckLine(int number, TDecodedLine line, TLineLookups& lookups) {
   TLineReport report;
   report.Number = number;
-  report.Line = ClassifyListLine(line);
+  report.Line = ClassifyDecodedLine(std::move(line));
   const TListLine& listLine = report.Line;
-  if (number == 1 && listLine.Trimmed.starts_with(kUtf8Mark)) Warn(report, TWarning::Utf8Mark);
   if (number == 1 && (listLine.Trimmed.starts_with("\xFF\xFE") || listLine.Trimmed.starts_with("\xFE\xFF"))) {
     Warn(report, TWarning::Utf16Mark);
   }
   switch (listLine.Kind) {
     case TLineKind::Blank:
     case TLineKind::Comment:
+      break;
     case TLineKind::Unreachable:
+      report.Action = TAction::NotRun;
+      Warn(report, TWarning::LacksCharacter);
       break;
     case TLineKind::Pause:
       report.Action = TAction::Pause;
@@ -151,7 +127,8 @@ TLineReport CheckLine(int number, const std::string& line, TLineLookups& lookups
   return report;
 }
 
-std::vector<TLineReport> CheckLines(TLineReader& reader, TLineLookups& lookups) {
+std::vector<TLineReport> CheckLines(TLineReader& reader, Unicode::TAnsiEncoder encode, TLineLookups& lookups) {
+  TLineDecoder decoder(encode);
   std::vector<TLineReport> lines;
   std::string line;
   std::size_t firstUnread = SIZE_MAX;
@@ -162,7 +139,9 @@ std::vector<TLineReport> CheckLines(TLineReader& reader, TLineLookups& lookups) 
       firstUnread = std::min(firstUnread, lines.size());
       continue;
     }
-    lines.push_back(firstUnread == SIZE_MAX ? CheckLine(number, line, lookups) : NeverReadLine(number, line));
+    TDecodedLine decoded = decoder.Decode(std::move(line));
+    lines.push_back(firstUnread == SIZE_MAX ? CheckLine(number, std::move(decoded), lookups)
+                                            : NeverReadLine(number, decoded.Text));
     ++number;
   }
   MarkUnreadLines(lines, firstUnread);
@@ -179,4 +158,10 @@ std::string SchemeOf(const std::string& text) {
     if (!isAsciiLetter(c) && !(c >= '0' && c <= '9') && c != '+' && c != '-' && c != '.') return {};
   }
   return text.substr(0, colon);
+}
+
+std::string AppPathsName(const std::string& text) {
+  // "/" and blanks are never the second byte of a double-byte character.
+  if (TinyUtils::FindLastDelimiter("\\:", text) != 0 || text.find_first_of("/ \t") != std::string::npos) return {};
+  return TinyUtils::ExtractExtension(text).empty() ? text + ".exe" : text;
 }

@@ -1,7 +1,7 @@
 // VLCheck: what the launcher will do with every line of a list file, found without doing
-// it. The file is read by the launcher's own reader and every line classified by its own
-// classifier (ListFile.h); where a line goes from there is asked of the platform through
-// TLineLookups, which the checker's Windows side answers (win32/Checker.h).
+// it. The file is read by the launcher's own reader, decoder and classifier (ListFile.h)
+// and held to its limits (ShellLimits.h); where a line goes from there is asked of the
+// platform through TLineLookups, which the checker's Windows side answers (win32/Checker.h).
 #pragma once
 
 #include <string>
@@ -31,6 +31,8 @@ class TLineLookups {
   virtual TProgramLookup FindProgramOf(const std::string& commandLine) = 0;
   virtual TShellOpener FindShellOpener(const std::string& text) = 0;
   virtual std::string ToHalfWidth(const std::string& text) = 0;
+  // The launcher's WideLength: the characters of text as the platform counts them.
+  virtual std::size_t WideLength(const std::string& text) = 0;
 
  protected:
   ~TLineLookups() = default;
@@ -44,12 +46,11 @@ enum class TAction {
   Start,      // the command line is started as a program
   Shell,      // RunCommand fails and the shell is asked to open the text
   NeverRead,  // after a Ctrl-Z where a line begins: the launcher never reads it
+  NotRun,     // neither started nor handed to the shell: unreachable, or too long for both
 };
 
 // Something that is probably not what the writer of the list meant.
 enum class TWarning {
-  Utf8Text,            // an entry in valid UTF-8 with non-ASCII bytes: as code page 932, garbage
-  Utf8Mark,            // the file begins with the UTF-8 byte-order mark
   Utf16Mark,           // the file begins with a UTF-16 byte-order mark
   AddressInCapitals,   // "HTTP:", "Http:", "WWW."
   AddressInFullWidth,  // "ｈｔｔｐ："
@@ -59,6 +60,9 @@ enum class TWarning {
   CtrlZ,               // text after a Ctrl-Z that ends the file here is never read
   ZeroByte,            // what follows a zero byte never reaches the platform
   ProgramNotFound,     // neither CreateProcessA nor the shell finds anything to run
+  LacksCharacter,      // a command with a character the code page lacks (TLineKind::Unreachable)
+  CommandLineTooLong,  // above kLongestCommandLine: neither started nor handed to the shell
+  ShellTextTooLong,    // no program starts it, and above kLongestShellText the shell never sees it
   PauseCapped,         // above 10000 ms
   PauseNotANumber,     // the value reads as 0
   NoDefaultBrowser,    // no browser registered for http: the address goes to the shell
@@ -69,8 +73,8 @@ struct TLineReport {
   int Number = 0;
   TListLine Line;
   TAction Action = TAction::Nothing;
-  // Browser, Start, Shell: the text the launcher hands to RunCommand and to the shell, as
-  // the platform receives it (up to a zero byte).
+  // Browser, Start, Shell and NotRun for a line too long: the text the launcher hands to
+  // RunCommand and to the shell, as the platform receives it (up to a zero byte).
   std::string CommandLine;
   std::string Program;      // Start: the program file; Shell: the program that opens the text
   bool OpensFolder = false;  // Shell: the text names a folder
@@ -95,12 +99,17 @@ struct TFileReport {
   int ExitCode() const;
 };
 
-// The report of one line; number counts from 1.
-TLineReport CheckLine(int number, const std::string& line, TLineLookups& lookups);
-// The reports of every line the reader gives, those after a Ctrl-Z where a line begins too
-// (NeverRead).
-std::vector<TLineReport> CheckLines(TLineReader& reader, TLineLookups& lookups);
+// The report of one line as the decoder gave it; number counts from 1.
+TLineReport CheckLine(int number, TDecodedLine line, TLineLookups& lookups);
+// The reports of every line the reader gives, each brought to the ANSI code page by a
+// TLineDecoder with encode as the launcher does it, those after a Ctrl-Z where a line
+// begins too (NeverRead).
+std::vector<TLineReport> CheckLines(TLineReader& reader, Unicode::TAnsiEncoder encode, TLineLookups& lookups);
 
 // The scheme of an address: letters, digits, "+", "-" and "." before a ":", at least two
 // of them (one letter before ":" is a drive); empty when text is no address.
 std::string SchemeOf(const std::string& text);
+// The name under which "App Paths" registers the program a bare name stands for: ".exe"
+// added to a name without extension; empty when text is no bare name (a "\" or ":" that is
+// no second byte of a double-byte character, a "/" or a blank).
+std::string AppPathsName(const std::string& text);

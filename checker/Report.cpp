@@ -4,7 +4,9 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "ShellLimits.h"
 #include "Startup.h"
+#include "Text.h"
 
 namespace {
 
@@ -12,7 +14,18 @@ const std::string kEnd = "\r\n";
 
 std::string Number(long long value) { return std::to_string(value); }
 
-std::string Quoted(const std::string& text) { return "「" + Printable(text) + "」"; }
+// The text of a line as shown: printable, and cut after at most kShownBytes bytes, never
+// within a double-byte character, with "…" where it was cut.
+std::string Shown(const std::string& text) {
+  constexpr std::size_t kShownBytes = 200;
+  std::string shown = Printable(text);
+  if (shown.size() <= kShownBytes) return shown;
+  std::size_t length = kShownBytes;
+  if (TinyUtils::GetByteType(shown, length) == TinyUtils::ByteKind::LeadByte) --length;
+  return shown.substr(0, length) + "…";
+}
+
+std::string Quoted(const std::string& text) { return "「" + Shown(text) + "」"; }
 
 // Appends the pieces and a line end.
 void AddLine(std::string& text, std::initializer_list<std::string_view> pieces) {
@@ -23,10 +36,6 @@ void AddLine(std::string& text, std::initializer_list<std::string_view> pieces) 
 // The text of a warning; line is the line it is given for (an empty one for the file's own).
 std::string WarningText(TWarning warning, const TLineReport& line) {
   switch (warning) {
-    case TWarning::Utf8Text:
-      return "この行は UTF-8 で書かれているようです。Vorla.exe はシフト JIS (ANSI) として読むので、日本語の部分が化けます。";
-    case TWarning::Utf8Mark:
-      return "ファイルの先頭に UTF-8 の BOM があり、Vorla.exe はそれを 1 行目の文字として読みます。";
     case TWarning::Utf16Mark:
       return "UTF-16 (Unicode) で保存されたファイルです。Vorla.exe はこのファイルを正しく読めません。";
     case TWarning::AddressInCapitals:
@@ -45,6 +54,15 @@ std::string WarningText(TWarning warning, const TLineReport& line) {
       return "ゼロ バイト (NUL) があり、Vorla.exe はその手前までしか使いません。";
     case TWarning::ProgramNotFound:
       return "プログラムが見つからず、シェルにもこれを開くプログラムがありません。";
+    case TWarning::LacksCharacter:
+      return "シフト JIS (ANSI) にない文字があり、その名前のファイルやプログラムには届かないため、Vorla.exe は実行しません。"
+             "名前をシフト JIS にある文字に変えてリストを書き直してください (メモ帳では「ANSI」で保存できます)。";
+    case TWarning::CommandLineTooLong:
+      return "コマンドラインが " + Number(static_cast<long long>(TinyUtils::kLongestCommandLine)) +
+             " 文字を超えるため、Vorla.exe は実行せず、シェルにも渡しません。";
+    case TWarning::ShellTextTooLong:
+      return "プログラムとして実行できず、" + Number(static_cast<long long>(TinyUtils::kLongestShellText)) +
+             " 文字を超えるためシェルにも渡されません。";
     case TWarning::PauseCapped:
       return "wait=" + Number(line.Line.Value) + " は上限の " + Number(TListLine::kLongestPause) + " ミリ秒になります。";
     case TWarning::PauseNotANumber:
@@ -67,7 +85,7 @@ std::string NeverReadText(const TLineReport& line) {
   if (line.UnreadLines > 0) {
     return "Ctrl-Z: ここでファイルが終わります" + (text.empty() ? "" : " (この行の残り" + Quoted(text) + "も読まれません)");
   }
-  return text.empty() ? "読まれません (空行)" : "読まれません: " + Printable(text);
+  return text.empty() ? "読まれません (空行)" : "読まれません: " + Shown(text);
 }
 
 // What the launcher does with the line, in one line of text.
@@ -78,13 +96,15 @@ std::string ActionText(const TLineReport& line) {
     case TAction::Pause:
       return PauseText(line.Line);
     case TAction::Browser:
-      return "ブラウザーで開きます: " + Printable(line.CommandLine);
+      return "ブラウザーで開きます: " + Shown(line.CommandLine);
     case TAction::Start:
-      return "実行します: " + Printable(line.CommandLine);
+      return "実行します: " + Shown(line.CommandLine);
     case TAction::Shell:
-      return "シェルに渡します: " + Printable(line.CommandLine);
+      return "シェルに渡します: " + Shown(line.CommandLine);
     case TAction::NeverRead:
       return NeverReadText(line);
+    case TAction::NotRun:
+      return "実行しません: " + Shown(line.Line.Kind == TLineKind::Unreachable ? line.Line.Text : line.CommandLine);
   }
   return {};
 }
@@ -116,9 +136,12 @@ std::string SummaryText(const TFileReport& report) {
     TAction action;
     int count;
   } counts[] = {{"何もしない", TAction::Nothing, 0}, {"待機", TAction::Pause, 0},   {"ブラウザー", TAction::Browser, 0},
-                {"実行", TAction::Start, 0},         {"シェル", TAction::Shell, 0}, {"読まれない", TAction::NeverRead, 0}};
+                {"実行", TAction::Start, 0},         {"シェル", TAction::Shell, 0}, {"読まれない", TAction::NeverRead, 0},
+                {"実行しない", TAction::NotRun, 0}};
+  int utf8Lines = 0;
   for (const auto& line : report.Lines) {
     for (auto& count : counts) count.count += count.action == line.Action ? 1 : 0;
+    utf8Lines += line.Line.ReadAsUtf8 ? 1 : 0;
   }
   std::string parts;
   for (const auto& count : counts) {
@@ -127,6 +150,7 @@ std::string SummaryText(const TFileReport& report) {
   }
   std::string text = "  集計: " + Number(static_cast<long long>(report.Lines.size())) + " 行";
   if (!parts.empty()) text += " (" + parts + ")";
+  if (utf8Lines > 0) text += "、UTF-8 として読む行 " + Number(utf8Lines);
   return text + "、警告 " + Number(report.WarningCount()) + " 件" + kEnd;
 }
 

@@ -60,8 +60,8 @@ std::string SearchProgram(const std::string& searchPath, const std::string& name
 
 // The program registered under "App Paths" for a bare program name, without quotes.
 std::string AppPath(const std::string& name) {
-  if (name.find_first_of("\\/: \t") != std::string::npos) return {};
-  std::string file = TinyUtils::ExtractExtension(name).empty() ? name + ".exe" : name;
+  std::string file = AppPathsName(name);
+  if (file.empty()) return {};
   std::string path = TinyUtils::ReadRegString(
       Win::HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\" + file, "");
   if (path.size() >= 2 && path.front() == '"' && path.back() == '"') path = path.substr(1, path.size() - 2);
@@ -121,8 +121,11 @@ TShellOpener FindShellOpener(const std::string& text) {
     opener.IsFolder = true;
     return opener;
   }
+  // No file of a longer name opens through the ANSI calls; Wine's FindExecutableA overruns
+  // its own buffers on one.
   char program[Win::MAX_PATH] = {};
-  if (reinterpret_cast<std::uintptr_t>(Win::FindExecutableA(text.c_str(), nullptr, program)) > 32) {
+  if (text.size() < Win::MAX_PATH &&
+      reinterpret_cast<std::uintptr_t>(Win::FindExecutableA(text.c_str(), nullptr, program)) > 32) {
     opener.Program = program;
     return opener;
   }
@@ -139,6 +142,7 @@ class TPlatformLookups final : public TLineLookups {
   TProgramLookup FindProgramOf(const std::string& commandLine) override { return ::FindProgramOf(commandLine); }
   TShellOpener FindShellOpener(const std::string& text) override { return ::FindShellOpener(text); }
   std::string ToHalfWidth(const std::string& text) override { return TinyUtils::ToHalfWidth(text); }
+  std::size_t WideLength(const std::string& text) override { return TinyUtils::WideLength(text); }
 };
 
 }  // namespace
@@ -156,7 +160,7 @@ TFileReport CheckListFile(const std::string& path) {
     TFileSource source(file);
     TLineReader reader(source);
     TPlatformLookups lookups;
-    report.Lines = CheckLines(reader, lookups);
+    report.Lines = CheckLines(reader, TinyUtils::UnicodeEncoder(), lookups);
     report.Error = source.Error();
     if (!Win::CloseHandle(file) && report.Error == 0) report.Error = Win::GetLastError();
   }

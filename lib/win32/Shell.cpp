@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 
+#include "ShellLimits.h"
 #include "Text.h"
 #include "platform/Process.h"
 #include "platform/Shell.h"
@@ -19,10 +20,7 @@ void Startup() { Win::CoInitialize(nullptr); }
 void End() { Win::CoUninitialize(); }
 
 void ShellOpen(const std::string& file, const std::string& parameters) {
-  // No document path or address that the shell opens is longer: an address has at most
-  // 2,083 characters (INTERNET_MAX_URL_LENGTH), a path far fewer.
-  constexpr std::size_t kLongestFile = 2083;
-  if (TinyUtils::WideLength(file) > kLongestFile) return;
+  if (TinyUtils::WideLength(file) > TinyUtils::kLongestShellText) return;
   Win::ShellExecuteA(Win::GetDesktopWindow(), "open", file.c_str(), parameters.c_str(), nullptr, Win::SW_SHOWNORMAL);
 }
 
@@ -48,9 +46,6 @@ std::string ExpandEnvStrings(const std::string& text) {
 
 bool RunCommand(const std::string& command, const std::string& argument) {
   std::string line = argument.empty() ? command : command + " " + argument;
-  // Windows refuses a command line of more than 32,766 characters (and its zero); Wine
-  // would start the program with the line cut short. Such a line is not started.
-  constexpr std::size_t kLongestCommandLine = 32766;
   if (WideLength(line) > kLongestCommandLine) return false;
   Win::STARTUPINFOA startupInfo{};
   startupInfo.cb = sizeof startupInfo;

@@ -13,7 +13,7 @@ void End();
 
 // Asks the shell to "open" file with parameters (may be empty), shown normally, with the
 // desktop as parent window. The result is not examined. A file text longer than any path
-// or address the shell opens (2,083 characters) is not handed over.
+// or address the shell opens (kLongestShellText, ShellLimits.h) is not handed over.
 void ShellOpen(const std::string& file, const std::string& parameters);
 
 }  // namespace TinyShell
@@ -26,7 +26,7 @@ std::string ExpandEnvStrings(const std::string& text);
 // Starts command (followed by a blank and argument when argument is not empty) without an
 // application name, and waits until the new program is ready for input. True once the
 // program has been started, whatever the wait answers; false when it could not be started,
-// or when the line is longer than the platform takes (32,766 characters).
+// or when the line is longer than the platform takes (kLongestCommandLine).
 bool RunCommand(const std::string& command, const std::string& argument);
 
 }  // namespace TinyUtils
