@@ -11,10 +11,10 @@ namespace {
 
 Output RunChecker(const std::string& list) { return RunCaptured(Quoted(CheckerPath()) + " " + Quoted(list)); }
 
-// tests/e2e/data/problems.vlf holds one line of each problem: a byte-order mark before a comment,
-// UTF-8 text, an address in capitals, in full-width letters, without its "h", behind
-// "https:", after "url=" and a blank, a zero byte, a misspelt program, a pause above
-// 10000 ms, a pause that is no number, and a Ctrl-Z with a line after it.
+// tests/e2e/data/problems.vlf holds one line of each problem: a name in UTF-8 with a
+// character code page 932 lacks, an address in capitals, in full-width letters, without its
+// "h", behind "https:", after "url=" and a blank, a zero byte, a misspelt program, a pause
+// above 10000 ms, a pause that is no number, and a Ctrl-Z with a line after it.
 TEST(CheckerE2e, WarnsOfEveryProblemOfTheProblemListAndChangesNothing) {
   ProbeBrowser browser;
   std::string list = SourcePath("tests/e2e/data/problems.vlf");
