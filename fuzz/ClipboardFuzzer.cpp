@@ -49,7 +49,7 @@ std::string ReferenceAddress(const std::string& line, bool japanese) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider provider(data, size);
   bool japanese = provider.ConsumeBool();
-  FuzzSupport::UseLocale(japanese);
+  UseLocale(japanese);
   std::string text = provider.ConsumeRemainingBytesAsString();
   TLightStrList list;
   list.SetText(text);

@@ -1,6 +1,7 @@
-// What the fuzz targets share: a check that stays on in every build, the double-byte model
-// of a Japanese or a western system, and references written independently of the product
-// code from the rules the programs follow, so that a target can hold the product to them.
+// What the fuzz targets share: a check that stays on in every build, the platform's model of
+// the unit tests (the double-byte model of a Japanese or a western system, bytes arriving in
+// chunks), and references written independently of the product code from the rules the
+// programs follow, so that a target can hold the product to them.
 #pragma once
 
 #include <algorithm>
@@ -11,22 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "Startup.h"
-#include "platform/WinConstants.h"
+#include "../tests/unit/Model.h"
 
 #define FUZZ_CHECK(condition) \
   ((condition) ? void() : (std::fprintf(stderr, "%s:%d: property broken: %s\n", __FILE__, __LINE__, #condition), std::abort()))
-
-namespace FuzzSupport {
-
-// The double-byte model as the start-up sets it on a Japanese NT system (code page 932)
-// or on a western one.
-inline void UseLocale(bool japanese) {
-  Win::CPINFO codePage932{2, {0x3F, 0}, {0x81, 0x9F, 0xE0, 0xFC}};
-  TinyUtils::SetPlatform(Win::VER_PLATFORM_WIN32_NT, japanese ? 0x0411 : 0x0409, false, &codePage932);
-}
-
-}  // namespace FuzzSupport
 
 namespace Reference {
 

@@ -5,31 +5,15 @@
 // - read as UTF-8 (the first line with a byte-order mark makes every line so), a line comes to
 //   the code page (here ASCII) with what it lacks in percent form, and only then is marked so;
 // - every line is classified as its trimmed text says (blank, comment, pause with its
-//   number read by the reference, web address or command after an optional "url="), and
-//   its command line is the browser's quoted path and the address, or the expanded text.
+//   number read by the reference and cut above 10000, web address or command after an
+//   optional "url="), and its command line is the browser's quoted path and the address,
+//   or the expanded text.
 #include <algorithm>
-#include <cstring>
 
 #include "FuzzSupport.h"
 #include "ListFile.h"
 
 constexpr char kCtrlZ = 26;
-
-// The bytes of data, chunk of them at a time.
-class TChunks final : public TByteSource {
- public:
-  TChunks(const std::string& data, std::size_t chunk) : data_(data), chunk_(chunk) {}
-  bool Read(char* buffer, std::size_t size, std::size_t& count) override {
-    count = std::min({size, chunk_, data_.size() - at_});
-    std::memcpy(buffer, data_.data() + at_, count);
-    at_ += count;
-    return true;
-  }
-
- private:
-  const std::string& data_;
-  std::size_t chunk_, at_ = 0;
-};
 
 // What reading data gives: its lines, and "\n" (which no line holds) for each Ctrl-Z.
 std::vector<std::string> ReferenceRead(const std::string& data) {
@@ -63,7 +47,8 @@ void CheckLine(const std::string& line) {
     kind = TLineKind::Pause;
     std::optional<std::int32_t> value = Reference::StrToInt(trimmed.substr(5));
     FUZZ_CHECK(classified.ValueIsNumber == value.has_value() && classified.Value == value.value_or(0) &&
-               classified.Milliseconds == static_cast<Win::DWORD>(std::clamp(value.value_or(0), 0, 10000)));
+               classified.Milliseconds == static_cast<Win::DWORD>(std::clamp(value.value_or(0), 0, 10000)) &&
+               classified.Capped() == (value.value_or(0) > 10000));
   } else if (!trimmed.empty()) {
     bool prefixed = StartsWithKey(trimmed, "url=");
     std::string text = trimmed.substr(prefixed ? 4 : 0);

@@ -21,7 +21,7 @@ std::size_t LastDelimiter(const std::string& path, const std::vector<Reference::
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider provider(data, size);
   bool japanese = provider.ConsumeBool();
-  FuzzSupport::UseLocale(japanese);
+  UseLocale(japanese);
   std::string path = provider.ConsumeRemainingBytesAsString();
   std::vector<Reference::Kind> kinds = Reference::ByteKinds(path, japanese);
 
