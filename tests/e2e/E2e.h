@@ -323,23 +323,27 @@ inline std::string SendToFolder() {
 // A shell link file as the shell's link object reads it, one field a line: target,
 // arguments, working folder, icon and its index, show command; empty when it cannot be read.
 inline std::string ReadShellLink(const std::string& path) {
-  CoInitialize(nullptr);  // once for the test program's life
+  CoInitialize(nullptr);
   Microsoft::WRL::ComPtr<IShellLinkA> link;
   Microsoft::WRL::ComPtr<IPersistFile> file;
-  if (FAILED(CoCreateInstance(__uuidof(ShellLink), nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&link))) ||
-      FAILED(link.As(&file)) || FAILED(file->Load(Wide(path).c_str(), STGM_READ))) {
-    return "";
+  std::string fields;
+  if (SUCCEEDED(CoCreateInstance(__uuidof(ShellLink), nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&link))) &&
+      SUCCEEDED(link.As(&file)) && SUCCEEDED(file->Load(Wide(path).c_str(), STGM_READ))) {
+    char text[4][MAX_PATH + 1] = {};
+    int iconIndex = -1, showCommand = -1;
+    link->GetPath(text[0], sizeof text[0], nullptr, SLGP_UNCPRIORITY);
+    link->GetArguments(text[1], sizeof text[1]);
+    link->GetWorkingDirectory(text[2], sizeof text[2]);
+    link->GetIconLocation(text[3], sizeof text[3], &iconIndex);
+    // From the file's header (offset 0x3C): Wine's GetShowCmd answers 1 after Load, whatever the file holds.
+    std::memcpy(&showCommand, ReadAll(path).append(0x40, '\0').data() + 0x3C, sizeof showCommand);
+    fields = std::string(text[0]) + "\n" + text[1] + "\n" + text[2] + "\n" + text[3] + "," + std::to_string(iconIndex) +
+             "\n" + std::to_string(showCommand);
   }
-  char text[4][MAX_PATH + 1] = {};
-  int iconIndex = -1, showCommand = -1;
-  link->GetPath(text[0], sizeof text[0], nullptr, SLGP_UNCPRIORITY);
-  link->GetArguments(text[1], sizeof text[1]);
-  link->GetWorkingDirectory(text[2], sizeof text[2]);
-  link->GetIconLocation(text[3], sizeof text[3], &iconIndex);
-  // From the file's header (offset 0x3C): Wine's GetShowCmd answers 1 after Load, whatever the file holds.
-  std::memcpy(&showCommand, ReadAll(path).append(0x40, '\0').data() + 0x3C, sizeof showCommand);
-  return std::string(text[0]) + "\n" + text[1] + "\n" + text[2] + "\n" + text[3] + "," + std::to_string(iconIndex) +
-         "\n" + std::to_string(showCommand);
+  file.Reset();  // released while COM is still there
+  link.Reset();
+  CoUninitialize();
+  return fields;
 }
 
 // Puts the text on the clipboard as Unicode text, as any program would; the system gives

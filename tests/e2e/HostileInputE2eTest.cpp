@@ -56,7 +56,7 @@ TEST(HostileInputE2e, AListFilePathOfOver300Bytes) {
   ASSERT_GE(list.size(), 300u);
   ASSERT_TRUE(CreateDirectoryW((L"\\\\?\\" + Wide(deep)).c_str(), nullptr));
   ASSERT_TRUE(std::ofstream(std::filesystem::path(L"\\\\?\\" + Wide(list))) << "http://a.example/deep\r\n");
-  for (const std::string& argument : {list, "\\\\?\\" + list}) EXPECT_EQ(RunLauncher(Quoted(argument)), 0u) << argument;
+  for (const std::string& path : {list, "\\\\?\\" + list}) EXPECT_EQ(RunLauncher(Quoted(path)), 0u) << path;
   EXPECT_EQ(browser.Arguments(), Strings{});
   DeleteFileW((L"\\\\?\\" + Wide(list)).c_str());
   RemoveDirectoryW((L"\\\\?\\" + Wide(deep)).c_str());
@@ -70,8 +70,9 @@ TEST(HostileInputE2e, AListFilePathOfOver300Bytes) {
 TEST(HostileInputE2e, BrowserRegistrationsTheUsersChoiceFirstAndOfTheWrongTypeOrWithoutTheirZero) {
   TempFolder folder;
   ProbeBrowser browser;  // the http class's browser
-  const std::string probe = ProbePath(), probeCommand = Quoted(probe) + " \"%1\"", chosen = folder.Path() + "chosen.exe";
-  ASSERT_TRUE(CopyFileA(probe.c_str(), chosen.c_str(), FALSE));
+  const std::string probe = ProbePath(), probeCommand = Quoted(probe) + " \"%1\"";
+  const std::string chosen = folder.Write("chosen.exe", ReadAll(probe));  // a browser of its own name
+  const char* const chosenCommand = "VorlaTestHTML\\shell\\open\\command";
   ScopedRegistryValue choice(HKEY_CURRENT_USER,
                              "Software\\Microsoft\\Windows\\Shell\\Associations\\UrlAssociations\\http\\UserChoice",
                              "VorlaTestHTML", "ProgId");
@@ -80,15 +81,14 @@ TEST(HostileInputE2e, BrowserRegistrationsTheUsersChoiceFirstAndOfTheWrongTypeOr
     const char* keyPath;
     DWORD type;
     std::string data;
-    std::string browser;  // that opens the address; empty: none
+    std::string program;  // that opens the address; empty: none
     const char* valueName = "";
   } rows[] = {
-      {"the chosen class's command", "VorlaTestHTML\\shell\\open\\command", REG_SZ,
-       Quoted(chosen) + " --url \"%1\"\0"s, chosen},
+      {"the chosen class's command", chosenCommand, REG_SZ, Quoted(chosen) + " --url \"%1\"\0"s, chosen},
       // A packaged app registers its verb for COM only.
-      {"the chosen class's verb for COM only", "VorlaTestHTML\\shell\\open\\command", REG_SZ,
-       "{4ED3A719-CEA8-4BD9-910D-E252F997AFC2}\0"s, probe, "DelegateExecute"},
-      {"the chosen class's program missing", "VorlaTestHTML\\shell\\open\\command", REG_SZ,
+      {"the chosen class's verb for COM only", chosenCommand, REG_SZ, "{4ED3A719-CEA8-4BD9-910D-E252F997AFC2}\0"s,
+       probe, "DelegateExecute"},
+      {"the chosen class's program missing", chosenCommand, REG_SZ,
        Quoted(folder.Path() + "missing.exe") + " \"%1\"\0"s, probe},
       {"a binary verb", "http\\shell", REG_BINARY, "open", probe},
       {"a verb without its zero", "http\\shell", REG_SZ, "open", probe},
@@ -106,15 +106,15 @@ TEST(HostileInputE2e, BrowserRegistrationsTheUsersChoiceFirstAndOfTheWrongTypeOr
     std::string list = folder.Write("row.vlf", address + "\r\n");
     ScopedRegistryValue value(HKEY_CLASSES_ROOT, row.keyPath, row.type, row.data, row.valueName);
     EXPECT_EQ(RunLauncher(Quoted(list)), 0u) << row.input;
-    if (!row.browser.empty()) expected.push_back(row.browser + " " + address);
+    if (!row.program.empty()) expected.push_back(row.program + " " + address);
     Strings opened;  // by the launcher itself
     for (const auto& start : browser.Starts()) {
       if (!start.ByShell()) opened.push_back(start.program + " " + start.Arguments());
     }
     EXPECT_EQ(opened, expected) << row.input;
     EXPECT_EQ(RunCaptured(Quoted(CheckerPath()) + " " + Quoted(list)).text,
-              ExpectedText(row.browser.empty() ? "no-browser.report" : "browser.report",
-                           {{"list", list}, {"probe", row.browser}, {"address", address}}))
+              ExpectedText(row.program.empty() ? "no-browser.report" : "browser.report",
+                           {{"list", list}, {"probe", row.program}, {"address", address}}))
         << row.input;
   }
   Sleep(500);  // shell starts that are still on their way

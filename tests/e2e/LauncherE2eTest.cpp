@@ -85,7 +85,8 @@ TEST(LauncherE2e, RunsTheArgumentsThatNameListFilesInOrderPassesOverTheRestAndEn
   TempFolder folder;
   ProbeBrowser browser;
   folder.Write("old.txt\\");
-  std::string locked = folder.Write("locked.vlf", "http://a.example/locked\r\n"), missing = folder.Path() + "missing.vlf";
+  std::string locked = folder.Write("locked.vlf", "http://a.example/locked\r\n");
+  std::string missing = folder.Path() + "missing.vlf";
   const Strings arguments = {
       folder.Write("My Lists\\毎日 の一覧.vlf", "http://a.example/daily\r\nwww.b.example\r\n"),
       folder.Write("first.TXT", "http://a.example/first\r\n"),

@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <cwchar>
 
 #include "e2e/E2e.h"
 
@@ -27,19 +26,19 @@ BOOL CALLBACK AddName(HMODULE, LPCSTR, LPSTR name, LONG_PTR names) {
   return TRUE;
 }
 
-// The guide and the sample are read below.
 TEST(Package, HoldsTheProgramsAsWindowsReadsThemTheGuideTheLicenseAndASampleTheCheckerFindsRight) {
   ASSERT_FALSE(PackageFolder().empty()) << "VORLA_PACKAGE_DIR names the unpacked package";
+  // The license is there; the programs, the guide and the sample are read below.
   EXPECT_NE(GetFileAttributesA((PackageFolder() + "LICENSE.txt").c_str()), INVALID_FILE_ATTRIBUTES);
   const struct Row {
     const char* name;
     WORD subsystem;
-    const wchar_t* description;
+    const char* description;
     Strings iconGroups;  // in resource order: the association's icon is VLFILEICO, index 1
   } rows[] = {
-      {"Vorla.exe", IMAGE_SUBSYSTEM_WINDOWS_GUI, L"Vorla ランチャー", {"VLEXEICO", "VLFILEICO"}},
-      {"VLOption.exe", IMAGE_SUBSYSTEM_WINDOWS_GUI, L"Vorla 動作設定", {"MAINICON"}},
-      {"VLCheck.exe", IMAGE_SUBSYSTEM_WINDOWS_CUI, L"Vorla リスト チェッカー", {}},
+      {"Vorla.exe", IMAGE_SUBSYSTEM_WINDOWS_GUI, "Vorla ランチャー", {"VLEXEICO", "VLFILEICO"}},
+      {"VLOption.exe", IMAGE_SUBSYSTEM_WINDOWS_GUI, "Vorla 動作設定", {"MAINICON"}},
+      {"VLCheck.exe", IMAGE_SUBSYSTEM_WINDOWS_CUI, "Vorla リスト チェッカー", {}},
   };
   for (const auto& row : rows) {
     std::string path = PackageFolder() + row.name, image = ReadAll(path);
@@ -50,7 +49,8 @@ TEST(Package, HoldsTheProgramsAsWindowsReadsThemTheGuideTheLicenseAndASampleTheC
     EXPECT_EQ(nt->FileHeader.Machine, sizeof(void*) == 8 ? IMAGE_FILE_MACHINE_AMD64 : IMAGE_FILE_MACHINE_I386) << row.name;
     EXPECT_EQ(nt->OptionalHeader.Subsystem, row.subsystem) << row.name;
     // The version information holds its texts in UTF-16; the manifest is in UTF-8 as written.
-    std::string description(reinterpret_cast<const char*>(row.description), std::wcslen(row.description) * sizeof(wchar_t));
+    std::wstring wide = Wide(row.description);
+    std::string description(reinterpret_cast<const char*>(wide.data()), wide.size() * sizeof(wchar_t));
     std::string architecture = sizeof(void*) == 8 ? "processorArchitecture=\"amd64\"" : "processorArchitecture=\"x86\"";
     for (const std::string& text : {description, std::string("level=\"asInvoker\""), std::string("<supportedOS"), architecture}) {
       EXPECT_NE(image.find(text), std::string::npos) << row.name << " " << text;
@@ -64,7 +64,8 @@ TEST(Package, HoldsTheProgramsAsWindowsReadsThemTheGuideTheLicenseAndASampleTheC
   // The guide is code page 932 text with CR LF line ends, as Notepad on Japanese Windows reads it.
   std::string guide = ReadAll(PackageFolder() + "はじめにお読みください.txt");
   ASSERT_FALSE(guide.empty());
-  EXPECT_NE(MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, guide.data(), static_cast<int>(guide.size()), nullptr, 0), 0);
+  int size = static_cast<int>(guide.size());
+  EXPECT_NE(MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, guide.data(), size, nullptr, 0), 0);
   for (std::size_t lf = guide.find('\n'); lf != std::string::npos; lf = guide.find('\n', lf + 1)) {
     ASSERT_TRUE(lf > 0 && guide[lf - 1] == '\r') << "a line end without CR at byte " << lf;
   }
