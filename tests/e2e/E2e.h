@@ -12,8 +12,12 @@
 #include <shlobj.h>
 #include <shlwapi.h>
 
+#include <wrl/client.h>
+
 #include <algorithm>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <optional>
 #include <random>
@@ -36,20 +40,14 @@ inline std::string WinePath(std::string hostPath) {
 
 // The programs as built in this tree, all three in one folder.
 inline std::string LauncherPath() { return WinePath(VORLA_LAUNCHER_EXE); }
-inline std::string SettingsPath() { return WinePath(VORLA_SETTINGS_EXE); }
 inline std::string CheckerPath() { return WinePath(VORLA_CHECKER_EXE); }
 // A file of the source tree, named from its root with "/" ("examples/sample.vlf").
 inline std::string SourcePath(const std::string& path) { return WinePath(VORLA_SOURCE_DIR "/" + path); }
 
 // The probe programs built beside the test program (see probe/Probe.cpp): a window program
 // that reaches input idle and a console program.
-inline std::string ProbePath(const char* name = "vorla_probe.exe") {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, sizeof path);
-  std::string own = path;
-  return own.substr(0, own.rfind('\\') + 1) + name;
-}
-inline std::string ConsoleProbePath() { return ProbePath("vorla_probe_console.exe"); }
+inline std::string ProbePath() { return WinePath(VORLA_PROBE_EXE); }
+inline std::string ConsoleProbePath() { return WinePath(VORLA_CONSOLE_PROBE_EXE); }
 
 inline std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
 
@@ -63,26 +61,15 @@ inline std::wstring Wide(const std::string& text) {
 
 // The bytes of a file; empty when it cannot be read.
 inline std::string ReadAll(const std::string& path) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                            0, nullptr);
-  std::string content(file != INVALID_HANDLE_VALUE ? GetFileSize(file, nullptr) : 0, '\0');
-  DWORD count = 0;
-  ReadFile(file, content.data(), static_cast<DWORD>(content.size()), &count, nullptr);
-  CloseHandle(file);
-  return content.substr(0, count);
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), {}};
 }
 
 // Writes a file, making the folders on its way (a path ending in a backslash makes only
 // them); its path.
 inline std::string WriteAll(const std::string& path, const std::string& bytes) {
-  for (std::size_t slash = path.find('\\', 3); slash != std::string::npos; slash = path.find('\\', slash + 1)) {
-    CreateDirectoryA(path.substr(0, slash).c_str(), nullptr);
-  }
-  if (path.ends_with('\\')) return path;
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  DWORD written = 0;
-  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(file);
+  SHCreateDirectoryExA(nullptr, path.substr(0, path.rfind('\\')).c_str(), nullptr);
+  if (!path.ends_with('\\')) std::ofstream(path, std::ios::binary) << bytes;
   return path;
 }
 
@@ -112,14 +99,15 @@ inline std::string ExpectedText(const std::string& name, const std::map<std::str
   return text;
 }
 
-// A new, empty folder of the test's own (its path ends in a backslash), removed with its content.
+// A new, empty folder of the test's own (its path ends in a backslash), removed with its content;
+// its name begins with the name given.
 class TempFolder {
  public:
-  TempFolder() {
+  explicit TempFolder(const std::string& name = "vorla-e2e") {
     static int count = 0;
     char temp[MAX_PATH];
     GetTempPathA(sizeof temp, temp);
-    path_ = std::string(temp) + "vorla-e2e-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++count);
+    path_ = std::string(temp) + name + "-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++count);
     RemoveTree(path_ += "\\");
     CreateDirectoryA(path_.c_str(), nullptr);
   }
@@ -137,33 +125,24 @@ class TempFolder {
   std::string path_;
 };
 
-// Vorla.exe and VLOption.exe copied into a folder "表示" (the second byte of 表 is a
-// backslash), with a Vorla.ini of these bytes when given.
-class Installation {
+// Vorla.exe and VLOption.exe copied into a folder of their own named "表示..." (the second
+// byte of 表 is a backslash), with a Vorla.ini of these bytes when given.
+class Installation : public TempFolder {
  public:
-  explicit Installation(const std::optional<std::string>& settings = std::nullopt) {
-    temp_.Write("表示\\");
+  explicit Installation(const std::optional<std::string>& settings = std::nullopt) : TempFolder("表示") {
     CopyFileA(LauncherPath().c_str(), Launcher().c_str(), FALSE);
-    CopyFileA(SettingsPath().c_str(), Settings().c_str(), FALSE);
-    if (settings) WriteAll(Folder() + "Vorla.ini", *settings);
+    CopyFileA(WinePath(VORLA_SETTINGS_EXE).c_str(), Settings().c_str(), FALSE);
+    if (settings) Write("Vorla.ini", *settings);
   }
-  std::string Folder() const { return temp_.Path() + "表示\\"; }
-  std::string Launcher() const { return Folder() + "Vorla.exe"; }
-  std::string Settings() const { return Folder() + "VLOption.exe"; }
-  // Writes a file into the folder, or makes a folder when name ends in a backslash.
-  std::string Write(const std::string& name, const std::string& content = "") const {
-    return WriteAll(Folder() + name, content);
-  }
+  std::string Launcher() const { return Path() + "Vorla.exe"; }
+  std::string Settings() const { return Path() + "VLOption.exe"; }
   // The clipboard option as the platform reads Vorla.ini; "(none)" without one.
   std::string Option() const {
     char value[64] = {};
     GetPrivateProfileStringA("Option", "ExecuteURLInClipboard", "(none)", value, sizeof value,
-                             (Folder() + "Vorla.ini").c_str());
+                             (Path() + "Vorla.ini").c_str());
     return value;
   }
-
- private:
-  TempFolder temp_;
 };
 
 // A started program; its handles are closed with it, and it is ended when still running.
@@ -171,19 +150,15 @@ class Process {
  public:
   // With an output handle, the program's standard output and error go there and it gets
   // no standard input.
-  explicit Process(const std::string& commandLine, DWORD creationFlags = 0, HANDLE output = nullptr) {
+  explicit Process(std::string commandLine, DWORD creationFlags = 0, HANDLE output = nullptr) {
     STARTUPINFOA startupInfo{};
     startupInfo.cb = sizeof startupInfo;
     startupInfo.dwFlags = output != nullptr ? STARTF_USESTDHANDLES : 0;
     startupInfo.hStdOutput = startupInfo.hStdError = output;
-    std::string line = commandLine;
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, output != nullptr, creationFlags, nullptr, nullptr,
-                        &startupInfo, &info_)) {
-      info_ = PROCESS_INFORMATION{};
-    }
+    CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, output != nullptr, creationFlags, nullptr, nullptr,
+                   &startupInfo, &info_);  // info_ stays empty when it fails
   }
   ~Process() {
-    if (!Started()) return;
     Wait(0);
     CloseHandle(info_.hThread);
     CloseHandle(info_.hProcess);
@@ -191,18 +166,17 @@ class Process {
   Process(const Process&) = delete;
   Process& operator=(const Process&) = delete;
 
-  bool Started() const { return info_.hProcess != nullptr; }
-  bool Running() const { return Started() && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
+  bool Running() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
   DWORD Id() const { return info_.dwProcessId; }
   // Waits for the end and gives the exit code; after timeoutMs the program is ended and
-  // the result is STILL_ACTIVE (259).
+  // the result is STILL_ACTIVE (259), as it is for a program that could not be started.
   DWORD Wait(DWORD timeoutMs = 60000) {
     DWORD exitCode = STILL_ACTIVE;
-    if (Started() && WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0) {
+    if (WaitForSingleObject(info_.hProcess, timeoutMs) == WAIT_TIMEOUT) {
       TerminateProcess(info_.hProcess, STILL_ACTIVE);
       WaitForSingleObject(info_.hProcess, 5000);
     }
-    if (Started()) GetExitCodeProcess(info_.hProcess, &exitCode);
+    GetExitCodeProcess(info_.hProcess, &exitCode);
     return exitCode;
   }
 
@@ -227,16 +201,13 @@ inline Output RunCaptured(const std::string& commandLine) {
   CreatePipe(&readEnd, &writeEnd, &inherited, 0);
   SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
   Process program(commandLine, DETACHED_PROCESS, writeEnd);
-  CloseHandle(writeEnd);
-  Output output{STILL_ACTIVE, ""};
+  CloseHandle(writeEnd);  // the program's end closes the pipe, or at once one that did not start
+  std::string text;
   char buffer[4096];
   DWORD count = 0;
-  while (program.Started() && ReadFile(readEnd, buffer, sizeof buffer, &count, nullptr) && count > 0) {
-    output.text.append(buffer, count);
-  }
+  while (ReadFile(readEnd, buffer, sizeof buffer, &count, nullptr) && count > 0) text.append(buffer, count);
   CloseHandle(readEnd);
-  output.exitCode = program.Wait();
-  return output;
+  return {program.Wait(), text};
 }
 
 // The type and bytes of a key's default value as stored; nothing when it cannot be read.
@@ -244,12 +215,9 @@ inline std::optional<std::pair<DWORD, std::string>> ReadRegistryValue(HKEY root,
                                                                        const std::string& valueName = "") {
   HKEY key;
   if (RegOpenKeyExA(root, keyPath.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return std::nullopt;
-  DWORD type = 0, size = 0;
-  LONG result = RegQueryValueExA(key, valueName.c_str(), nullptr, &type, nullptr, &size);
-  std::string data(size, '\0');
-  if (result == ERROR_SUCCESS) {
-    result = RegQueryValueExA(key, valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size);
-  }
+  std::string data(1 << 16, '\0');  // more than any value the tests meet
+  DWORD type = 0, size = static_cast<DWORD>(data.size());
+  LONG result = RegQueryValueExA(key, valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size);
   RegCloseKey(key);
   return result == ERROR_SUCCESS ? std::optional(std::pair(type, data.substr(0, size))) : std::nullopt;
 }
@@ -274,11 +242,10 @@ class ScopedRegistryValue {
   ScopedRegistryValue(HKEY root, const std::string& keyPath, const std::string& text, const std::string& valueName = "")
       : ScopedRegistryValue(root, keyPath, REG_SZ, text + '\0', valueName) {}
   ~ScopedRegistryValue() {
+    RegDeleteKeyValueA(root_, keyPath_.c_str(), valueName_.c_str());
     if (old_) {
       RegSetKeyValueA(root_, keyPath_.c_str(), valueName_.c_str(), old_->first, old_->second.data(),
                       static_cast<DWORD>(old_->second.size()));
-    } else {
-      RegDeleteKeyValueA(root_, keyPath_.c_str(), valueName_.c_str());
     }
   }
   ScopedRegistryValue(const ScopedRegistryValue&) = delete;
@@ -295,18 +262,22 @@ inline const char* const kSettingsCaption = "Vorla 動作設定";
 constexpr int kAssociateBox = IDC_ASSOCIATE, kSendToBox = IDC_SENDTO, kClipboardBox = IDC_CLIPBOARD;
 
 // The top-level window with the settings caption that holds a control of this id, once it
-// is shown; null when none comes within 20 s.
-inline HWND AwaitSettingsWindow(int controlId) {
-  for (int attempt = 0; attempt < 400; ++attempt, Sleep(50)) {
+// is shown; null when none comes within 20 s, or before the program given ends.
+inline HWND AwaitSettingsWindow(int controlId, const Process* program = nullptr) {
+  for (int attempt = 0; attempt < 400 && (program == nullptr || program->Running()); ++attempt, Sleep(50)) {
     HWND window = FindWindowA("#32770", kSettingsCaption);
     if (window != nullptr && GetDlgItem(window, controlId) != nullptr && IsWindowVisible(window)) return window;
   }
   return nullptr;
 }
-// Clicks a control and waits until the dialog has handled the click.
-inline void Click(HWND dialog, int control) { SendMessageA(GetDlgItem(dialog, control), BM_CLICK, 0, 0); }
 // Presses a button and lets the dialog go on with what it does then.
 inline void Press(HWND dialog, int button) { PostMessageA(GetDlgItem(dialog, button), BM_CLICK, 0, 0); }
+// The text of a message box (its static control 0xFFFF).
+inline std::string MessageText(HWND box) {
+  char text[2048] = {};
+  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+  return text;
+}
 // A run of VLOption.exe as a user makes it: the boxes as the dialog opened and after the
 // clicks (none when no dialog came), whether the association's box could be clicked, and
 // the exit code. The boxes in the order of their ids.
@@ -329,19 +300,14 @@ inline SettingsRun RunSettings(const std::string& settingsProgram, const std::ve
   if (HWND dialog = AwaitSettingsWindow(kAssociateBox)) {
     run.opened = checks(dialog);
     run.associationEnabled = IsWindowEnabled(GetDlgItem(dialog, kAssociateBox));
-    for (int box : boxes) Click(dialog, box);
+    for (int box : boxes) SendMessageA(GetDlgItem(dialog, box), BM_CLICK, 0, 0);  // handled when it returns
     run.clicked = checks(dialog);
     end != nullptr ? end(dialog) : Press(dialog, IDOK);
   }
   // A warning of settings not saved comes before the program ends; the user closes it.
-  for (int attempt = 0; attempt < 400 && program.Running(); ++attempt, Sleep(50)) {
-    HWND warning = FindWindowA("#32770", kSettingsCaption);
-    if (warning == nullptr || GetDlgItem(warning, 0xFFFF) == nullptr || !IsWindowVisible(warning)) continue;
-    char text[2048] = {};
-    GetDlgItemTextA(warning, 0xFFFF, text, sizeof text);  // a message box's text
-    run.warning = text;
+  if (HWND warning = AwaitSettingsWindow(0xFFFF, &program)) {  // a message box's text
+    run.warning = MessageText(warning);
     Press(warning, IDOK);
-    break;
   }
   run.exitCode = program.Wait();
   return run;
@@ -357,15 +323,12 @@ inline std::string SendToFolder() {
 // A shell link file as the shell's link object reads it, one field a line: target,
 // arguments, working folder, icon and its index, show command; empty when it cannot be read.
 inline std::string ReadShellLink(const std::string& path) {
-  const CLSID shellLinkClass = {0x00021401, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
   CoInitialize(nullptr);
-  IShellLinkA* link = nullptr;
-  IPersistFile* file = nullptr;
+  Microsoft::WRL::ComPtr<IShellLinkA> link;
+  Microsoft::WRL::ComPtr<IPersistFile> file;
   std::string fields;
-  if (SUCCEEDED(CoCreateInstance(shellLinkClass, nullptr, CLSCTX_INPROC_SERVER, __uuidof(IShellLinkA),
-                                 reinterpret_cast<void**>(&link))) &&
-      SUCCEEDED(link->QueryInterface(__uuidof(IPersistFile), reinterpret_cast<void**>(&file))) &&
-      SUCCEEDED(file->Load(Wide(path).c_str(), STGM_READ))) {
+  if (SUCCEEDED(CoCreateInstance(__uuidof(ShellLink), nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&link))) &&
+      SUCCEEDED(link.As(&file)) && SUCCEEDED(file->Load(Wide(path).c_str(), STGM_READ))) {
     char text[4][MAX_PATH + 1] = {};
     int iconIndex = -1, showCommand = -1;
     link->GetPath(text[0], sizeof text[0], nullptr, SLGP_UNCPRIORITY);
@@ -377,25 +340,23 @@ inline std::string ReadShellLink(const std::string& path) {
     fields = std::string(text[0]) + "\n" + text[1] + "\n" + text[2] + "\n" + text[3] + "," + std::to_string(iconIndex) +
              "\n" + std::to_string(showCommand);
   }
-  if (file != nullptr) file->Release();
-  if (link != nullptr) link->Release();
+  file.Reset();  // released while COM is still there
+  link.Reset();
   CoUninitialize();
   return fields;
 }
 
-// Puts size bytes of data on the clipboard in the format, as any program would.
-inline void PutClipboardData(UINT format, const void* data, std::size_t size) {
+// Puts the text on the clipboard as Unicode text, as any program would; the system gives
+// it in the ANSI code page too (CF_TEXT).
+inline void PutClipboardText(const std::u16string& text) {
   ASSERT_TRUE(OpenClipboard(nullptr)) << "no clipboard: is there an X display?";
   EmptyClipboard();
+  std::size_t size = (text.size() + 1) * sizeof(char16_t);
   HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
-  std::memcpy(GlobalLock(block), data, size);
+  std::memcpy(GlobalLock(block), text.c_str(), size);
   GlobalUnlock(block);
-  EXPECT_NE(SetClipboardData(format, block), nullptr);
+  EXPECT_NE(SetClipboardData(CF_UNICODETEXT, block), nullptr);
   CloseClipboard();
-}
-inline void PutClipboardText(const std::string& text) { PutClipboardData(CF_TEXT, text.c_str(), text.size() + 1); }
-inline void PutClipboardText(const std::u16string& text) {
-  PutClipboardData(CF_UNICODETEXT, text.c_str(), (text.size() + 1) * sizeof(char16_t));
 }
 
 // One start of a probe program, as it logged it.
@@ -438,19 +399,14 @@ class ProbeBrowser {
     Sleep(settleMs);
     return Starts();
   }
-  // The arguments of every start, in order; of those the launcher made itself.
-  Strings Arguments() const { return ArgumentsOfStarts(true); }
-  Strings LauncherArguments() const { return ArgumentsOfStarts(false); }
-
- private:
-  Strings ArgumentsOfStarts(bool byShellToo) const {
+  // The arguments of every start, in order.
+  Strings Arguments() const {
     Strings arguments;
-    for (const auto& start : Starts()) {
-      if (byShellToo || !start.ByShell()) arguments.push_back(start.Arguments());
-    }
+    for (const auto& start : Starts()) arguments.push_back(start.Arguments());
     return arguments;
   }
 
+ private:
   TempFolder logFolder_;
   std::string logPath_ = logFolder_.Path() + "probe.log";
   ScopedRegistryValue http_, https_;

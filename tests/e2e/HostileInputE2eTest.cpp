@@ -1,8 +1,10 @@
 // Windows only: Vorla.exe under Wine fed what a careless user or another program can give
 // it: huge, binary and broken list files, a path too long for the ANSI calls, browser
-// registrations of the wrong type. Each run ends as it should, with exit code 0, having
-// opened exactly what it should.
+// registrations of the wrong type, after the browser the user chose. Each run ends as it
+// should, with exit code 0, having opened exactly what it should.
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 #include "E2e.h"
 
@@ -14,16 +16,11 @@ namespace {
 TEST(HostileInputE2e, ListFiles) {
   // Random lines of at most 512 bytes: Wine's shell overruns its stack on a text of about
   // 980 characters or more, which Windows' shell takes (docs/RELIABILITY.md).
-  std::string randomLines = RandomBytes(16 * 1024, 7), manyLines;
-  for (std::size_t lineStart = 0, i = 0; i < randomLines.size(); ++i) {
-    if (randomLines[i] == '\n') lineStart = i + 1;
-    if (i - lineStart == 512) randomLines[lineStart = i] = '\n';
-  }
+  std::string randomLines, manyLines;
+  for (unsigned seed = 0; seed < 32; ++seed) randomLines += RandomBytes(511, seed) + '\n';
   Strings everyThousandth;
-  for (int i = 1; i <= 20000; ++i) {
-    manyLines += i % 1000 != 0 ? ";\r\n" : "http://a.example/" + std::to_string(i) + "\r\n";
-  }
   for (int i = 1000; i <= 20000; i += 1000) everyThousandth.push_back("http://a.example/" + std::to_string(i));
+  for (const auto& address : everyThousandth) manyLines += std::string(999, '\n') + address + "\r\n";
   const struct Row {
     const char* input;
     std::string content;
@@ -46,7 +43,7 @@ TEST(HostileInputE2e, ListFiles) {
     TempFolder folder;
     ProbeBrowser browser;
     EXPECT_EQ(RunLauncher(Quoted(folder.Write("hostile.vlf", row.content))), 0u) << row.input;
-    EXPECT_EQ(browser.LauncherArguments(), row.opened) << row.input;
+    EXPECT_EQ(browser.Arguments(), row.opened) << row.input;
   }
 }
 
@@ -58,57 +55,66 @@ TEST(HostileInputE2e, AListFilePathOfOver300Bytes) {
   std::string deep = folder.Path() + std::string(250, 'd'), list = deep + "\\" + std::string(40, 'l') + ".vlf";
   ASSERT_GE(list.size(), 300u);
   ASSERT_TRUE(CreateDirectoryW((L"\\\\?\\" + Wide(deep)).c_str(), nullptr));
-  HANDLE file = CreateFileW((L"\\\\?\\" + Wide(list)).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE);
-  DWORD written = 0;
-  WriteFile(file, "http://a.example/deep\r\n", 23, &written, nullptr);
-  CloseHandle(file);
-  for (const std::string& argument : {list, "\\\\?\\" + list}) {
-    EXPECT_EQ(RunLauncher(Quoted(argument)), 0u) << argument;
-  }
+  ASSERT_TRUE(std::ofstream(std::filesystem::path(L"\\\\?\\" + Wide(list))) << "http://a.example/deep\r\n");
+  for (const std::string& path : {list, "\\\\?\\" + list}) EXPECT_EQ(RunLauncher(Quoted(path)), 0u) << path;
   EXPECT_EQ(browser.Arguments(), Strings{});
   DeleteFileW((L"\\\\?\\" + Wide(list)).c_str());
   RemoveDirectoryW((L"\\\\?\\" + Wide(deep)).c_str());
 }
 
-// A verb or command of the wrong type counts as missing; a string without its zero is read
-// whole. Without a browser the line goes to the shell, which has its own ways with the keys;
-// the checker says what the launcher does.
-TEST(HostileInputE2e, BrowserRegistrationsOfTheWrongTypeOrWithoutTheirZero) {
+// The browser the user chose (the ProgId in the http protocol's UserChoice) opens a list's
+// address; when its class names no program that exists, the browser of the http class does,
+// as before. A verb or command of the wrong type counts as missing; a string without its zero
+// is read whole. Without a browser the line goes to the shell, which has its own ways with
+// the keys; the checker says what the launcher does.
+TEST(HostileInputE2e, BrowserRegistrationsTheUsersChoiceFirstAndOfTheWrongTypeOrWithoutTheirZero) {
   TempFolder folder;
-  ProbeBrowser browser;
-  const std::string probeCommand = Quoted(ProbePath()) + " \"%1\"";
+  ProbeBrowser browser;  // the http class's browser
+  const std::string probe = ProbePath(), probeCommand = Quoted(probe) + " \"%1\"";
+  const std::string chosen = folder.Write("chosen.exe", ReadAll(probe));  // a browser of its own name
+  const char* const chosenCommand = "VorlaTestHTML\\shell\\open\\command";
+  ScopedRegistryValue choice(HKEY_CURRENT_USER,
+                             "Software\\Microsoft\\Windows\\Shell\\Associations\\UrlAssociations\\http\\UserChoice",
+                             "VorlaTestHTML", "ProgId");
   const struct Row {
     const char* input;
     const char* keyPath;
     DWORD type;
     std::string data;
-    bool browserFound;
+    std::string program;  // that opens the address; empty: none
+    const char* valueName = "";
   } rows[] = {
-      {"a DWORD verb", "http\\shell", REG_DWORD, "\1\0\0\0"s, true},
-      {"a binary verb", "http\\shell", REG_BINARY, "open", true},
-      {"a verb without its zero", "http\\shell", REG_SZ, "open", true},
-      {"a verb without its key", "http\\shell", REG_SZ, "nothere", true},
-      {"a verb of 5,000 bytes", "http\\shell", REG_SZ, std::string(5000, 'v'), true},
-      {"a command without its zero", "http\\shell\\open\\command", REG_SZ, probeCommand, true},
-      {"an expandable command", "http\\shell\\open\\command", REG_EXPAND_SZ, probeCommand + '\0', false},
-      {"a multi-string command", "http\\shell\\open\\command", REG_MULTI_SZ, probeCommand + '\0' + '\0', false},
-      {"a binary command", "http\\shell\\open\\command", REG_BINARY, RandomBytes(300, 3), false},
-      {"an empty command", "http\\shell\\open\\command", REG_SZ, "", false},
-      {"a command of 5,000 lead bytes", "http\\shell\\open\\command", REG_SZ, std::string(5000, '\x81'), false},
-      {"a command naming no program", "http\\shell\\open\\command", REG_SZ, "nobrowser \"%1\"\0"s, false},
+      {"the chosen class's command", chosenCommand, REG_SZ, Quoted(chosen) + " --url \"%1\"\0"s, chosen},
+      // A packaged app registers its verb for COM only.
+      {"the chosen class's verb for COM only", chosenCommand, REG_SZ, "{4ED3A719-CEA8-4BD9-910D-E252F997AFC2}\0"s,
+       probe, "DelegateExecute"},
+      {"the chosen class's program missing", chosenCommand, REG_SZ,
+       Quoted(folder.Path() + "missing.exe") + " \"%1\"\0"s, probe},
+      {"a binary verb", "http\\shell", REG_BINARY, "open", probe},
+      {"a verb without its zero", "http\\shell", REG_SZ, "open", probe},
+      {"a verb without its key", "http\\shell", REG_SZ, "nothere", probe},
+      {"a verb of 5,000 bytes", "http\\shell", REG_SZ, std::string(5000, 'v'), probe},
+      {"a command without its zero", "http\\shell\\open\\command", REG_SZ, probeCommand, probe},
+      {"an expandable command", "http\\shell\\open\\command", REG_EXPAND_SZ, probeCommand + '\0', ""},
+      {"an empty command", "http\\shell\\open\\command", REG_SZ, "", ""},
+      {"a command of 5,000 lead bytes", "http\\shell\\open\\command", REG_SZ, std::string(5000, '\x81'), ""},
+      {"a command naming no program", "http\\shell\\open\\command", REG_SZ, "nobrowser \"%1\"\0"s, ""},
   };
   Strings expected;
   for (const auto& row : rows) {
     std::string address = "http://a.example/" + std::to_string(&row - rows);
     std::string list = folder.Write("row.vlf", address + "\r\n");
-    ScopedRegistryValue value(HKEY_CLASSES_ROOT, row.keyPath, row.type, row.data);
+    ScopedRegistryValue value(HKEY_CLASSES_ROOT, row.keyPath, row.type, row.data, row.valueName);
     EXPECT_EQ(RunLauncher(Quoted(list)), 0u) << row.input;
-    if (row.browserFound) expected.push_back(address);
-    EXPECT_EQ(browser.LauncherArguments(), expected) << row.input;
+    if (!row.program.empty()) expected.push_back(row.program + " " + address);
+    Strings opened;  // by the launcher itself
+    for (const auto& start : browser.Starts()) {
+      if (!start.ByShell()) opened.push_back(start.program + " " + start.Arguments());
+    }
+    EXPECT_EQ(opened, expected) << row.input;
     EXPECT_EQ(RunCaptured(Quoted(CheckerPath()) + " " + Quoted(list)).text,
-              ExpectedText(row.browserFound ? "browser.report" : "no-browser.report",
-                           {{"list", list}, {"probe", ProbePath()}, {"address", address}}))
+              ExpectedText(row.program.empty() ? "no-browser.report" : "browser.report",
+                           {{"list", list}, {"probe", row.program}, {"address", address}}))
         << row.input;
   }
   Sleep(500);  // shell starts that are still on their way

@@ -1,11 +1,13 @@
 // Windows only: Vorla.exe itself under Wine (a Japanese system, code page 932), with the
 // probe registered as the browser: the worked example run and checked, the arguments it
-// runs and passes over, a list file it cannot read, and many launchers at once.
+// runs and passes over, a list file it cannot read, many launchers at once, and lists
+// saved as UTF-8.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
+#include <deque>
 #include <map>
-#include <memory>
 
 #include "E2e.h"
 
@@ -20,7 +22,6 @@ namespace {
 class WorkedExample : public ::testing::Test {
  protected:
   WorkedExample() {
-    folder_.Write("Program Files\\Web Browser\\");
     CopyFileA(ProbePath().c_str(), browserPath_.c_str(), FALSE);
     CopyFileA(ConsoleProbePath().c_str(), (folder_.Path() + "Program.exe").c_str(), FALSE);
     SetEnvironmentVariableA("VORLA_E2E_PROGRAM", ConsoleProbePath().c_str());
@@ -37,7 +38,7 @@ class WorkedExample : public ::testing::Test {
   ScopedRegistryValue memoType_{HKEY_CLASSES_ROOT, ".vorlamemo", "VorlaE2EMemo"};
   ScopedRegistryValue memoOpen_{HKEY_CLASSES_ROOT, "VorlaE2EMemo\\shell\\open\\command",
                                 Quoted(ProbePath()) + " \"%1\""};
-  std::string browserPath_ = folder_.Path() + "Program Files\\Web Browser\\browser.exe";
+  std::string browserPath_ = folder_.Write("Program Files\\Web Browser\\") + "browser.exe";
   ProbeBrowser browser_{browserPath_};
   std::string memo_ = folder_.Write("memo.vorlamemo", "memo");
   std::string list_ = SourcePath("tests/e2e/data/worked-example.vlf");
@@ -70,48 +71,43 @@ TEST_F(WorkedExample, TheLauncherRunsItInOrderWithItsPauses) {
 TEST_F(WorkedExample, TheCheckerReportsEachLineAsTheLauncherRunsItAndStartsNothing) {
   Output output = RunCaptured(Quoted(CheckerPath()) + " " + Quoted(list_));
   EXPECT_EQ(output.exitCode, 1u);
-  EXPECT_EQ(output.text, ExpectedText("worked-example.report", {{"list", list_},
-                                                                {"browser", browserPath_},
-                                                                {"program", ConsoleProbePath()},
-                                                                {"memo", memo_},
+  EXPECT_EQ(output.text, ExpectedText("worked-example.report", {{"list", list_}, {"browser", browserPath_},
+                                                                {"program", ConsoleProbePath()}, {"memo", memo_},
                                                                 {"probe", ProbePath()}}));
   EXPECT_TRUE(browser_.Starts().empty());
 }
 
-TEST(LauncherE2e, RunsTheArgumentsThatNameListFilesInOrderAndPassesOverTheRest) {
+// Every argument that names an existing list file runs, in order, and the rest are passed
+// over, until a list file it cannot read (locked for writing): the launcher ends at once with
+// the error's code and runs no later file. The checker gives the system's reason, says so,
+// and goes on.
+TEST(LauncherE2e, RunsTheArgumentsThatNameListFilesInOrderPassesOverTheRestAndEndsWith32AtALockedOne) {
   TempFolder folder;
   ProbeBrowser browser;
   folder.Write("old.txt\\");
+  std::string locked = folder.Write("locked.vlf", "http://a.example/locked\r\n");
+  std::string missing = folder.Path() + "missing.vlf";
   const Strings arguments = {
       folder.Write("My Lists\\毎日 の一覧.vlf", "http://a.example/daily\r\nwww.b.example\r\n"),
       folder.Write("first.TXT", "http://a.example/first\r\n"),
       folder.Write("notes.doc", "http://a.example/doc\r\n"),
       folder.Path() + "old.txt",
-      folder.Path() + "missing.vlf",
+      missing,
       folder.Write("second.url", "[InternetShortcut]\r\nURL=http://a.example/second\r\n"),
+      locked,
+      folder.Write("next.vlf", "http://a.example/next\r\n"),
   };
   std::string commandLine;
   for (const auto& argument : arguments) commandLine += Quoted(argument) + " ";
-  EXPECT_EQ(RunLauncher(commandLine), 0u);
-  // "[InternetShortcut]" is an entry too: it names no program, and the shell cannot open it.
-  EXPECT_EQ(browser.Arguments(), (Strings{"http://a.example/daily", "www.b.example", "http://a.example/first",
-                                          "http://a.example/second"}));
-}
-
-// The launcher ends at once with the error's code and runs no later file; the checker
-// gives the system's reason, says so, and goes on.
-TEST(LauncherE2e, AListFileLockedForWritingEndsTheLauncherWith32) {
-  TempFolder folder;
-  ProbeBrowser browser;
-  std::string locked = folder.Write("locked.vlf", "http://a.example/locked\r\n");
-  std::string next = folder.Write("next.vlf", "http://a.example/next\r\n"), missing = folder.Path() + "missing.vlf";
   HANDLE writer = CreateFileA(locked.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(writer, INVALID_HANDLE_VALUE);
-  EXPECT_EQ(RunLauncher(Quoted(locked) + " " + Quoted(next)), 32u);
+  EXPECT_EQ(RunLauncher(commandLine), 32u);
   Output checked = RunCaptured(Quoted(CheckerPath()) + " " + Quoted(locked) + " " + Quoted(missing));
   CloseHandle(writer);
-  EXPECT_EQ(browser.Arguments(), Strings{});
+  // "[InternetShortcut]" is an entry too: it names no program, and the shell cannot open it.
+  EXPECT_EQ(browser.Arguments(), (Strings{"http://a.example/daily", "www.b.example", "http://a.example/first",
+                                          "http://a.example/second"}));
   EXPECT_EQ(checked.exitCode, 2u);
   // The system's reasons, as the platform words them, give way to "{reason}".
   for (std::size_t at = 0; (at = checked.text.find("開けません: ", at)) != std::string::npos;) {
@@ -127,19 +123,46 @@ TEST(LauncherE2e, OfTwentyLaunchersStartedAtOnceExactlyOneExecutesItsList) {
   TempFolder folder;
   ProbeBrowser browser;
   std::string list = folder.Write("list.vlf", "wait=5000\r\nhttp://a.example/once\r\n");
-  std::vector<std::unique_ptr<Process>> launchers;
-  for (int i = 0; i < 20; ++i) {
-    launchers.push_back(std::make_unique<Process>(Quoted(LauncherPath()) + " " + Quoted(list)));
-  }
+  std::deque<Process> launchers;
+  for (int i = 0; i < 20; ++i) launchers.emplace_back(Quoted(LauncherPath()) + " " + Quoted(list));
   auto running = [&] {
-    return std::count_if(launchers.begin(), launchers.end(), [](const auto& launcher) { return launcher->Running(); });
+    return std::count_if(launchers.begin(), launchers.end(), [](const auto& launcher) { return launcher.Running(); });
   };
   for (int attempt = 0; running() > 1 && attempt < 250; ++attempt) Sleep(20);
   EXPECT_EQ(running(), 1);
   EXPECT_TRUE(browser.Starts().empty()) << "the list ran before the others had ended";
-  for (std::size_t i = 0; i < launchers.size(); ++i) EXPECT_EQ(launchers[i]->Wait(), 0u) << "launcher " << i;
+  for (std::size_t i = 0; i < launchers.size(); ++i) EXPECT_EQ(launchers[i].Wait(), 0u) << "launcher " << i;
   browser.AwaitStarts(1, 500);  // and a second start that might still come
   EXPECT_EQ(browser.Arguments(), Strings{"http://a.example/once"});
+}
+
+std::string Utf8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
+
+// Lists saved as UTF-8 (a Japanese system, code page 932) arrive at the browser and the
+// shell in code page 932, with the characters it lacks in percent form in an address; a
+// command or document name holding one is not run.
+TEST(UnicodeE2e, UTF8ListsWithAndWithoutTheMarkOpenJapaneseAddressesAndDocuments) {
+  TempFolder folder;
+  // The probe opens text documents: the shell's start of a document is seen.
+  ScopedRegistryValue textType(HKEY_CLASSES_ROOT, ".txt", "VorlaE2EText");
+  ScopedRegistryValue textOpen(HKEY_CLASSES_ROOT, "VorlaE2EText\\shell\\open\\command", Quoted(ProbePath()) + " \"%1\"");
+  std::string memo = folder.Write("メモ.txt", "memo");
+  // What a line holding "ü" would name, had it been run with a look-alike or in percent form.
+  folder.Write("uber.txt", "decoy");
+  folder.Write("%C3%BCber.txt", "decoy");
+  const std::string lines = Utf8(u8"http://example.jp/?q=天気\r\n") + folder.Path() + Utf8(u8"メモ.txt\r\n") +
+                            Utf8(u8"http://example/über\r\n") + Quoted(ProbePath()) + Utf8(u8" C:\\über.exe\r\n") +
+                            folder.Path() + Utf8(u8"über.txt\r\n");
+  Strings expected = {"\"" + memo + "\"", "http://example.jp/?q=天気", "http://example/%C3%BCber"};
+  for (const std::string& mark : {std::string("\xEF\xBB\xBF"), std::string()}) {
+    ProbeBrowser browser;
+    std::string list = folder.Write("utf8.vlf", mark + lines);
+    ASSERT_EQ(RunLauncher(Quoted(list)), 0u) << "mark: " << !mark.empty();
+    Strings arguments;
+    for (const auto& start : browser.AwaitStarts(3, 1000)) arguments.push_back(start.Arguments());
+    std::sort(arguments.begin(), arguments.end());
+    EXPECT_EQ(arguments, expected) << "mark: " << !mark.empty();
+  }
 }
 
 }  // namespace

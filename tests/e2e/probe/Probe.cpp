@@ -10,36 +10,25 @@
 #include <cstdlib>
 #include <string>
 
-namespace {
-
 // Set by the build: 1 for the console program, 0 for the window program.
 constexpr bool kConsoleProgram = VORLA_PROBE_CONSOLE;
 
-// The environment variable's value; empty when it is not set.
-std::string Environment(const char* name) {
-  char value[MAX_PATH];
-  DWORD length = GetEnvironmentVariableA(name, value, sizeof value);
-  return length < sizeof value ? std::string(value, length) : std::string();
-}
-
-}  // namespace
-
 int main() {
-  FILETIME now;
-  GetSystemTimeAsFileTime(&now);
-  unsigned long long ticks = (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+  ULARGE_INTEGER now;  // in 100 ns
+  GetSystemTimeAsFileTime(reinterpret_cast<FILETIME*>(&now));
   char module[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, module, sizeof module);
-  std::string line = std::to_string(ticks / 10000) + "\t" + module + "\t" + GetCommandLineA() + "\r\n";
+  std::string line = std::to_string(now.QuadPart / 10000) + "\t" + module + "\t" + GetCommandLineA() + "\r\n";
   // Probes started at once share the log: each appends its line in one write.
-  HANDLE log = CreateFileA(Environment("VORLA_PROBE_LOG").c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+  const char* logPath = std::getenv("VORLA_PROBE_LOG");
+  HANDLE log = CreateFileA(logPath != nullptr ? logPath : "", FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
                            nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   DWORD written = 0;
   WriteFile(log, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
   CloseHandle(log);
   if (kConsoleProgram) return 0;
-  std::string linger = Environment("VORLA_PROBE_LINGER_MS");
-  SetTimer(nullptr, 0, linger.empty() ? 300 : std::strtoul(linger.c_str(), nullptr, 10), nullptr);
+  const char* linger = std::getenv("VORLA_PROBE_LINGER_MS");
+  SetTimer(nullptr, 0, linger != nullptr ? std::strtoul(linger, nullptr, 10) : 300, nullptr);
   MSG message;
   GetMessageA(&message, nullptr, 0, 0);  // waiting for a message: ready for input, until the timer's comes
   return 0;
