@@ -107,6 +107,7 @@ TEST(CheckLines, ReadsAsTheLauncherReadsOnPastACtrlZAndCountsTheLinesTheLauncher
   UseLocale(true);  // characters counted and shown whole
   report.Lines = CheckLines(reader, Encode, lookups);
   EXPECT_EQ(report.ExitCode(), 1);
+  EXPECT_EQ(Printable(std::string("a\x1A\x7F\x81", 4)), "a^Z^??");  // control bytes, a lone lead byte
   std::string a98;
   for (int i = 0; i < 98; ++i) a98 += "あ";
   EXPECT_EQ(FormatFileReport(report),
@@ -126,23 +127,6 @@ TEST(CheckLines, ReadsAsTheLauncherReadsOnPastACtrlZAndCountsTheLinesTheLauncher
             "  7: 読まれません (空行)\r\n"
             "  8: 読まれません: www.a\r\n"
             "  集計: 8 行 (何もしない 1、待機 1、シェル 1、読まれない 3、実行しない 2)、UTF-8 として読む行 5、警告 4 件\r\n");
-}
-
-TEST(FormatFileReport, TellsWhyAFileCannotBeReadAndWhetherTheLauncherStopsThere) {
-  UseLocale(true);
-  TFileReport report;
-  report.Path = "C:\\Lists\\locked.vlf";
-  report.Error = 32;
-  report.ErrorReason = "別のプロセスが使用中です。";
-  report.ErrorOnOpen = true;
-  report.Executed = true;
-  EXPECT_EQ(report.ExitCode(), 2);
-  EXPECT_EQ(FormatFileReport(report),
-            "C:\\Lists\\locked.vlf\r\n"
-            "  エラー: 開けません: 別のプロセスが使用中です。 (エラー 32)\r\n"
-            "  Vorla.exe もここで終了コード 32 で止まり、後のファイルを実行しません。\r\n"
-            "  集計: 0 行、警告 0 件\r\n");
-  EXPECT_EQ(Printable(std::string("a\x1A\x7F\x81", 4)), "a^Z^??");
 }
 
 TEST(AppPathsName, TakesABareNameWhoseDoubleByteCharactersEndInABackslashByte) {
