@@ -4,7 +4,9 @@
 // CR LF; and the address of each line, taken as its half-width form, is the one the
 // reference finds: the line trimmed, every "‐" and "ー" that stands on a character
 // boundary made "-", the leftmost lower-case prefix and the address characters after it,
-// an "h" put before "ttp:" and "ttps:".
+// an "h" put before "ttp:" and "ttps:". The same bytes as a block of Unicode text give its
+// units up to the first zero unit, never reading past the block, and come to the code page
+// (here ASCII) with what it lacks, and only that, in percent form.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <string_view>
@@ -12,6 +14,7 @@
 #include "ClipboardURLs.h"
 #include "FuzzSupport.h"
 #include "LightStrList.h"
+#include "Unicode.h"
 
 std::vector<std::string> ReferenceLines(const std::string& text) {
   std::vector<std::string> lines;
@@ -63,5 +66,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     joined += line + "\r\n";
   }
   FUZZ_CHECK(list.GetText() == joined);
+  std::vector<unsigned char> block(text.begin(), text.end());  // exactly the block's size
+  std::u16string units = Utf16TextOfBlock(block.data(), block.size());
+  for (std::size_t i = 0; i < units.size(); ++i) FUZZ_CHECK(units[i] != 0 && units[i] == (block[2 * i] | block[2 * i + 1] << 8));
+  FUZZ_CHECK(2 * units.size() + 1 >= block.size() || (block[2 * units.size()] | block[2 * units.size() + 1]) == 0);
+  Unicode::TAnsiText ansi = Unicode::AnsiFromUtf16(units, Ascii);
+  bool lacking = std::any_of(units.begin(), units.end(), [](char16_t unit) { return unit >= 0x80; });
+  FUZZ_CHECK(ansi.Lacking == lacking && std::none_of(ansi.Text.begin(), ansi.Text.end(), [](char c) { return c & 0x80; }));
+  FUZZ_CHECK(lacking || ansi.Text == std::string(units.begin(), units.end()));
   return 0;
 }

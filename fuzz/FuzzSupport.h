@@ -10,12 +10,20 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "../tests/unit/Model.h"
 
 #define FUZZ_CHECK(condition) \
   ((condition) ? void() : (std::fprintf(stderr, "%s:%d: property broken: %s\n", __FILE__, __LINE__, #condition), std::abort()))
+
+// A code page of ASCII alone, as an encoder of characters.
+inline bool Ascii(std::u16string_view character, std::string& ansi) {
+  if (character.size() != 1 || character[0] >= 0x80) return false;
+  ansi += static_cast<char>(character[0]);
+  return true;
+}
 
 namespace Reference {
 

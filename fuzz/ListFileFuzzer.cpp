@@ -60,13 +60,6 @@ void CheckLine(const std::string& line) {
   FUZZ_CHECK(classified.Kind == kind);
 }
 
-// A code page of ASCII alone.
-bool Ascii(std::u16string_view character, std::string& ansi) {
-  if (character.size() != 1 || character[0] >= 0x80) return false;
-  ansi += static_cast<char>(character[0]);
-  return true;
-}
-
 void CheckDecoding(const std::vector<std::string>& lines) {
   TLineDecoder decoder(Ascii);
   bool marked = !lines.empty() && lines[0].starts_with(Unicode::kUtf8Bom);
