@@ -37,7 +37,8 @@ class SettingsE2e : public ::testing::Test {
 };
 
 // Cancel, Esc and the close box write nothing, and OK all that was clicked; the dialog
-// opens with the boxes as they were saved, and OK clears what the user clears.
+// opens with the boxes as they were saved, and OK clears what the user clears. Without the
+// launcher beside it, the program opens no dialog.
 TEST_F(SettingsE2e, CancelEscAndTheCloseBoxWriteNothingOkWritesAllAndTheDialogShowsItNextTime) {
   Installation installation;
   const std::vector<int> allBoxes = {kAssociateBox, kSendToBox, kClipboardBox};
@@ -72,6 +73,9 @@ TEST_F(SettingsE2e, CancelEscAndTheCloseBoxWriteNothingOkWritesAllAndTheDialogSh
   EXPECT_NE(ClassesValue("VorlaFile\\shell\\open\\command"), "(none)");  // a key with subkeys stays
   EXPECT_EQ(SendToEntries().count("Vorla.lnk"), 0u);
   EXPECT_EQ(installation.Option(), "0");
+  // Without the launcher beside it the program shows nothing (it would wait for a click) and ends.
+  DeleteFileA(launcher.c_str());
+  EXPECT_EQ(Process(Quoted(installation.Settings())).Wait(10000), 0u);
 }
 
 // The question about dropped files: Yes renames them, No keeps them; then the dialog. While
