@@ -392,10 +392,11 @@ class ProbeBrowser {
     }
     return starts;
   }
-  // Waits until at least count starts are logged (at most 10 s), then as long again as
-  // settleMs, for starts that might still come; gives them all.
+  // Waits until at least count starts are logged (at most 30 s: a start through the shell
+  // can be slow on a busy machine), then as long again as settleMs, for starts that might
+  // still come; gives them all.
   std::vector<ProbeStart> AwaitStarts(std::size_t count, DWORD settleMs) const {
-    for (int attempt = 0; Starts().size() < count && attempt < 500; ++attempt) Sleep(20);
+    for (int attempt = 0; Starts().size() < count && attempt < 1500; ++attempt) Sleep(20);
     Sleep(settleMs);
     return Starts();
   }
